@@ -1,0 +1,56 @@
+# Tests: unit tests against the core, library tests against the real Stats library, and on
+# Windows the side-by-side tests against the system's own implementations, all under Wine.
+enable_testing()
+
+if(WIN32)
+    # Debian ships GoogleTest as sources; build them with the cross compiler.
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    set(GTEST_LIBS GTest::gtest_main)
+    set(TEST_LINK_OPTIONS -static)
+else()
+    find_package(GTest REQUIRED)
+    set(GTEST_LIBS GTest::gtest_main)
+    set(TEST_LINK_OPTIONS)
+endif()
+
+function(stats_test name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} ${GTEST_LIBS})
+    target_compile_options(${name} PRIVATE -Wall -Wextra)
+    target_link_options(${name} PRIVATE ${TEST_LINK_OPTIONS})
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1
+             WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/test-run/${name})
+    # A window nobody closes would otherwise hang the run.
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-run/${name}/Plugins)
+endfunction()
+
+file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*_test.cpp
+    ${CMAKE_SOURCE_DIR}/tests/native/*_test.cpp)
+stats_test(unit_tests SOURCES ${UNIT_TEST_SOURCES} LIBS stats_core)
+
+file(GLOB LIBRARY_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/library/*_test.cpp)
+if(NOT WIN32)
+    list(FILTER LIBRARY_TEST_SOURCES EXCLUDE REGEX "_win32_test\\.cpp$")
+endif()
+stats_test(library_tests SOURCES ${LIBRARY_TEST_SOURCES} LIBS plugin_loader)
+add_dependencies(library_tests Stats)
+set_tests_properties(library_tests PROPERTIES ENVIRONMENT "STATS_LIBRARY=$<TARGET_FILE:Stats>")
+
+if(WIN32)
+    file(GLOB WINE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
+    stats_test(wine_tests SOURCES ${WINE_TEST_SOURCES} LIBS stats_core oleaut32)
+
+    add_test(NAME dll_tables
+             COMMAND sh ${CMAKE_SOURCE_DIR}/tests/check_dll_tables.sh
+                     $<TARGET_FILE:Stats> ${STATS_DEF} ${CMAKE_OBJDUMP})
+else()
+    add_test(NAME library_exports
+             COMMAND sh ${CMAKE_SOURCE_DIR}/tests/check_library_exports.sh
+                     $<TARGET_FILE:Stats> ${STATS_DEF})
+endif()
+
+add_test(NAME driver_sample COMMAND stats_driver $<TARGET_FILE:Stats>)

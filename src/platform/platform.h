@@ -1,0 +1,27 @@
+// The platform seam: every service the plug-in takes from the operating system. One Win32 and
+// one POSIX back end implement it; nothing above this header includes a system header.
+#pragma once
+
+#include <string>
+
+#include "platform/ole_date.h"
+
+namespace platform {
+
+// Settings file: the private-profile calls. Paths use "\" as the folder separator and are
+// relative to the current folder. The value is returned whole, whatever its length.
+std::string readProfileString(const std::string& section, const std::string& key,
+                              const std::string& defaultValue, const std::string& file);
+bool writeProfileString(const std::string& section, const std::string& key,
+                        const std::string& value, const std::string& file);
+
+// Message boxes. A null caption leaves the platform's own default caption.
+enum MessageBoxStyle : unsigned { MbOk = 0x0, MbIconInformation = 0x40 };
+enum class MessageBoxOwner { None, ActiveWindow };
+void showMessageBox(const std::string& text, const char* caption, unsigned style,
+                    MessageBoxOwner owner = MessageBoxOwner::None);
+
+// The system clock in UTC, to the second.
+DateTimeParts utcNow();
+
+}  // namespace platform

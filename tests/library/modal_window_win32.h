@@ -1,0 +1,75 @@
+// Answers the plug-in's modal windows from a second thread, as an operator would: waits for a
+// window of this process, reads it, then presses one of its buttons.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+
+struct SeenWindow {
+    bool found = false;
+    std::string caption;
+    std::string text;  // a message box's text
+};
+
+inline std::string windowText(HWND window)
+{
+    char buffer[4096] = {};
+    GetWindowTextA(window, buffer, sizeof buffer);
+    return buffer;
+}
+
+inline HWND findDialogOfThisProcess()
+{
+    struct Search {
+        HWND found = nullptr;
+    } search;
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            char className[64] = {};
+            GetClassNameA(window, className, sizeof className);
+            if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
+                std::string(className) == "#32770") {
+                reinterpret_cast<Search*>(param)->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Runs action (which opens a modal window) while a helper thread waits up to ten seconds
+// for the window, records it, lets inspect look at it, and presses the button with buttonId.
+inline SeenWindow answerModalWindow(const std::function<void()>& action, int buttonId,
+                                    const std::function<void(HWND)>& inspect = nullptr)
+{
+    SeenWindow seen;
+    std::thread answerer([&seen, buttonId, &inspect] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < deadline) {
+            HWND window = findDialogOfThisProcess();
+            if (window != nullptr) {
+                seen.found = true;
+                seen.caption = windowText(window);
+                // A message box keeps its text in the static control 0xFFFF.
+                HWND textControl = GetDlgItem(window, 0xFFFF);
+                seen.text = textControl != nullptr ? windowText(textControl) : std::string();
+                if (inspect) {
+                    inspect(window);
+                }
+                PostMessageA(window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), 0);
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    });
+    action();
+    answerer.join();
+    return seen;
+}

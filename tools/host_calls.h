@@ -1,0 +1,30 @@
+// Calls into the loaded plug-in with full host argument lists, as the host pushes them. The
+// positions the plug-in ignores carry marker texts and numbers, so a slot counted wrong shows.
+#pragma once
+
+#include <string>
+
+#include "platform/ole_date.h"
+#include "plugin_loader.h"
+
+struct HostContact {
+    std::string call;
+    DateRecord time;
+    unsigned frequencyHz = 0;
+    std::string mode;
+    std::string rstSent;
+    std::string rstRcvd;
+    std::string exchSent;
+    std::string exchRcvd;
+    std::string aux1;
+    std::string aux2;
+    std::string band;
+};
+
+int hostResetStats(const StatsPlugin& plugin, int exportCabrillo, const std::string& callsign,
+                   const DateRecord& titleDate);
+int hostAddData(const StatsPlugin& plugin, const HostContact& contact);
+int hostRemoveData(const StatsPlugin& plugin, const HostContact& contact);
+// warning: the host's 100-byte buffer, or null.
+int hostCheckCall(const StatsPlugin& plugin, const std::string& call, const std::string& mode,
+                  const std::string& band, char* warning);

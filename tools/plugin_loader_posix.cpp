@@ -1,0 +1,34 @@
+// Loading the native Stats library with dlopen.
+#include <dlfcn.h>
+
+#include "plugin_loader_common.h"
+
+bool loadStatsPlugin(const std::string& path, StatsPlugin& plugin, std::string& error)
+{
+    plugin = StatsPlugin();
+    // RTLD_LOCAL: the library's symbols must not stand in for the caller's, nor the other way.
+    plugin.module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (plugin.module == nullptr) {
+        const char* reason = dlerror();
+        error = "cannot load " + path + ": " + (reason != nullptr ? reason : "unknown error");
+        return false;
+    }
+    if (!bindAllExports(plugin, error)) {
+        unloadStatsPlugin(plugin);
+        return false;
+    }
+    return true;
+}
+
+void unloadStatsPlugin(StatsPlugin& plugin)
+{
+    if (plugin.module != nullptr) {
+        dlclose(plugin.module);
+    }
+    plugin = StatsPlugin();
+}
+
+void* findExport(const StatsPlugin& plugin, const char* name)
+{
+    return plugin.module != nullptr ? dlsym(plugin.module, name) : nullptr;
+}
