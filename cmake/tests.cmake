@@ -28,8 +28,7 @@ function(stats_test name)
     file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-run/${name}/Plugins)
 endfunction()
 
-file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*_test.cpp
-    ${CMAKE_SOURCE_DIR}/tests/native/*_test.cpp)
+file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*_test.cpp)
 stats_test(unit_tests SOURCES ${UNIT_TEST_SOURCES} LIBS stats_core)
 
 file(GLOB LIBRARY_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/library/*_test.cpp)

@@ -22,26 +22,25 @@ inline std::string windowText(HWND window)
     return buffer;
 }
 
+inline BOOL CALLBACK rememberDialogOfThisProcess(HWND window, LPARAM found)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
+        std::string(className) == "#32770") {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 inline HWND findDialogOfThisProcess()
 {
-    struct Search {
-        HWND found = nullptr;
-    } search;
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            char className[64] = {};
-            GetClassNameA(window, className, sizeof className);
-            if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
-                std::string(className) == "#32770") {
-                reinterpret_cast<Search*>(param)->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND found = nullptr;
+    EnumWindows(rememberDialogOfThisProcess, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 // Runs action (which opens a modal window) while a helper thread waits up to ten seconds

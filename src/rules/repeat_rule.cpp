@@ -1,0 +1,45 @@
+// The repeat rule over the contact store, with the clock handed in so it can be tested.
+#include "rules/repeat_rule.h"
+
+#include <cstdint>
+
+namespace {
+
+// Whole minutes since the OLE epoch of a stored time, or false when it has none to offer.
+bool storedMinutes(const DateRecord& time, int64_t& minutes)
+{
+    DateTimeParts parts;
+    if (time.status() != static_cast<int32_t>(DateStatus::Valid) ||
+        !breakDownOleDate(time.value(), parts)) {
+        return false;
+    }
+    minutes = minutesSinceOleEpoch(parts);
+    return true;
+}
+
+}  // namespace
+
+RepeatVerdict judgeRepeat(const ContactArray& contacts, const std::string& call,
+                          const std::string& mode, const std::string& band,
+                          const DateTimeParts& utcNow)
+{
+    const int64_t now = minutesSinceOleEpoch(utcNow);
+    for (const CInfo& stored : contacts) {
+        if (stored.Call != call) {
+            continue;
+        }
+        if (stored.Band == band && stored.Mode == mode) {
+            return {false, false, 0};
+        }
+        int64_t then = 0;
+        if (!storedMinutes(stored.Time, then)) {
+            continue;
+        }
+        // A stored contact in the future (a clock set back, a log edited) is never too early.
+        const int64_t elapsed = now - then;
+        if (elapsed >= 0 && elapsed <= RepeatWindowMinutes) {
+            return {false, true, RepeatWindowMinutes - static_cast<unsigned>(elapsed)};
+        }
+    }
+    return {true, false, 0};
+}

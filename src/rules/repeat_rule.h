@@ -1,0 +1,26 @@
+// The contest's repeat rule: whether a contact may be made now, given the contacts already
+// logged.
+#pragma once
+
+#include <string>
+
+#include "platform/ole_date.h"
+#include "scoring/contact.h"
+
+// How close, in whole minutes, a contact on another band or mode may follow a stored one of
+// the same station before it is refused.
+constexpr unsigned RepeatWindowMinutes = 10;
+
+struct RepeatVerdict {
+    bool accepted;
+    bool tooEarly;           // refused within the window; false for an exact repeat
+    unsigned minutesToWait;  // meaningful only when tooEarly
+};
+
+// Visits the stored contacts oldest first; the first one that refuses decides. Texts compare
+// byte for byte. The same station on the same band and mode refuses whatever the times; on
+// another band or mode it refuses while 0..10 whole minutes separate the stored UTC time
+// (rounded to the second) from utcNow. A stored time that is not valid never refuses.
+RepeatVerdict judgeRepeat(const ContactArray& contacts, const std::string& call,
+                          const std::string& mode, const std::string& band,
+                          const DateTimeParts& utcNow);

@@ -1,0 +1,164 @@
+// The repeat rule through the real library, as the host calls it, against the real UTC clock.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "host_calls.h"
+#include "plugin_loader.h"
+
+namespace {
+
+const char Marker = '\x5A';
+const std::size_t HostBufferSize = 100;
+const std::size_t Slack = 16;
+const int Tries = 5;
+
+struct Stored {
+    std::string call;
+    std::string band;
+    std::string mode;
+    int minutesAgo;
+};
+
+// The expected warning, zero byte included.
+std::string warning(const std::string& call, const std::string& minutes)
+{
+    return "QSO \x63 " + call +
+           " \xC5\xD9\xC5 \xD0\xC0\xCD\xCE \xCF\xD0\xCE\xC2\xCE\xC4\xC8\xD2\xDC ! "
+           "\xC6\xC4\xC5\xCC \xC5\xD9\xC5 " +
+           minutes + " \xCC\xC8\xCD\xD3\xD2" + std::string(1, '\0');
+}
+
+// Whole minutes before the reading, so a library reading in the same minute sees exactly
+// that gap.
+DateRecord minutesBefore(std::time_t now, int minutes)
+{
+    const std::time_t then = now - static_cast<std::time_t>(minutes) * 60;
+    const std::tm* utc = std::gmtime(&then);
+    DateTimeParts parts;
+    parts.year = utc->tm_year + 1900;
+    parts.month = utc->tm_mon + 1;
+    parts.day = utc->tm_mday;
+    parts.hour = utc->tm_hour;
+    parts.minute = utc->tm_min;
+    parts.second = utc->tm_sec;
+    double value = 0.0;
+    EXPECT_TRUE(makeOleDate(parts, value));
+    return DateRecord::make(value);
+}
+
+class CheckCall : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char* path = std::getenv("STATS_LIBRARY");
+        ASSERT_NE(path, nullptr) << "STATS_LIBRARY names the library under test";
+        std::string error;
+        ASSERT_TRUE(loadStatsPlugin(path, plugin, error)) << error;
+    }
+    void TearDown() override { unloadStatsPlugin(plugin); }
+
+    // Stores the contacts relative to the clock and checks the candidate; again from an empty
+    // store whenever a minute boundary passed in between. buffer is refilled with the marker
+    // before each try; a null one is passed as null.
+    int checkAgainstClock(const std::vector<Stored>& stored, const std::string& call,
+                          const std::string& band, const std::string& mode, std::string* buffer)
+    {
+        for (int attempt = 0; attempt < Tries; ++attempt) {
+            if (buffer != nullptr) {
+                buffer->assign(HostBufferSize + Slack, Marker);
+            }
+            hostResetStats(plugin, 0, "Q0ABC", DateRecord::make(46000.0));
+            const std::time_t before = std::time(nullptr);
+            for (const Stored& s : stored) {
+                HostContact contact;
+                contact.call = s.call;
+                contact.band = s.band;
+                contact.mode = s.mode;
+                contact.time = minutesBefore(before, s.minutesAgo);
+                contact.exchSent = "001";
+                contact.exchRcvd = "002";
+                hostAddData(plugin, contact);
+            }
+            const int result =
+                hostCheckCall(plugin, call, mode, band, buffer ? &(*buffer)[0] : nullptr);
+            if (std::time(nullptr) / 60 == before / 60) {
+                return result;
+            }
+        }
+        ADD_FAILURE() << "the clock crossed a minute boundary on every try";
+        return -1;
+    }
+
+    StatsPlugin plugin;
+};
+
+std::string untouched()
+{
+    return std::string(HostBufferSize + Slack, Marker);
+}
+
+std::string written(const std::string& text)
+{
+    return text + std::string(HostBufferSize + Slack - text.size(), Marker);
+}
+
+TEST_F(CheckCall, WarnsOfATooEarlyContact)
+{
+    std::string buffer;
+    EXPECT_EQ(checkAgainstClock({{"Q0TEST", "40M", "CW", 3}}, "Q0TEST", "20M", "CW", &buffer),
+              0);
+    EXPECT_EQ(buffer, written(warning("Q0TEST", "7")));
+}
+
+TEST_F(CheckCall, WarnsOfAnotherModeAtTheEdgeOfTheWindow)
+{
+    std::string buffer;
+    EXPECT_EQ(checkAgainstClock({{"Q0TEST", "20M", "SSB", 10}}, "Q0TEST", "20M", "CW", &buffer),
+              0);
+    EXPECT_EQ(buffer, written(warning("Q0TEST", "0")));
+}
+
+TEST_F(CheckCall, RefusesAnExactRepeatSilently)
+{
+    std::string buffer;
+    const std::vector<Stored> stored = {{"Q0TEST", "20M", "CW", 300}, {"Q0TEST", "40M", "CW", 2}};
+    EXPECT_EQ(checkAgainstClock(stored, "Q0TEST", "20M", "CW", &buffer), 0);
+    EXPECT_EQ(buffer, untouched());
+}
+
+TEST_F(CheckCall, AcceptsOutsideTheWindowAndOtherStations)
+{
+    std::string buffer;
+    const std::vector<Stored> stored = {{"Q0TEST", "40M", "CW", 11}, {"Q0XYZ", "20M", "CW", 1},
+                                        {"q0test", "20M", "CW", 1}};
+    EXPECT_EQ(checkAgainstClock(stored, "Q0TEST", "20M", "CW", &buffer), 1);
+    EXPECT_EQ(buffer, untouched());
+}
+
+TEST_F(CheckCall, AcceptsWithAnEmptyStore)
+{
+    std::string buffer;
+    EXPECT_EQ(checkAgainstClock({}, "Q0TEST", "20M", "CW", &buffer), 1);
+    EXPECT_EQ(buffer, untouched());
+}
+
+TEST_F(CheckCall, RefusesWithANullWarningBuffer)
+{
+    EXPECT_EQ(checkAgainstClock({{"Q0TEST", "40M", "CW", 3}}, "Q0TEST", "20M", "CW", nullptr),
+              0);
+}
+
+TEST_F(CheckCall, KeepsALongCallsignInsideTheBuffer)
+{
+    const std::string call(200, 'W');
+    std::string buffer;
+    EXPECT_EQ(checkAgainstClock({{call, "40M", "CW", 2}}, call, "20M", "CW", &buffer), 0);
+    EXPECT_EQ(buffer, written(warning(call.substr(0, 55), "8")));
+}
+
+}  // namespace
