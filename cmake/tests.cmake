@@ -35,7 +35,12 @@ file(GLOB LIBRARY_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/libra
 if(NOT WIN32)
     list(FILTER LIBRARY_TEST_SOURCES EXCLUDE REGEX "_win32_test\\.cpp$")
 endif()
-stats_test(library_tests SOURCES ${LIBRARY_TEST_SOURCES} LIBS plugin_loader)
+if(WIN32)
+    set(LIBRARY_TEST_LIBS plugin_loader version)
+else()
+    set(LIBRARY_TEST_LIBS plugin_loader)
+endif()
+stats_test(library_tests SOURCES ${LIBRARY_TEST_SOURCES} LIBS ${LIBRARY_TEST_LIBS})
 add_dependencies(library_tests Stats)
 set_tests_properties(library_tests PROPERTIES ENVIRONMENT "STATS_LIBRARY=$<TARGET_FILE:Stats>")
 
@@ -52,4 +57,13 @@ else()
                      $<TARGET_FILE:Stats> ${STATS_DEF})
 endif()
 
-add_test(NAME driver_sample COMMAND stats_driver $<TARGET_FILE:Stats>)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-run/driver_sample/Plugins)
+add_test(NAME driver_sample COMMAND stats_driver $<TARGET_FILE:Stats>
+         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/test-run/driver_sample)
+string(CONCAT DRIVER_EXPECTED
+       "CheckCall0 Q4DD  CW 80  -> 0 \n"
+       "CheckCall0 Q4DD  CW 40  -> 0 QSO c Q4DD ЕЩЕ РАНО ПРОВОДИТЬ ! ЖДЕМ ЕЩЕ [67] МИНУТ\n"
+       "CheckCall0 Q1AA  CW 80  -> 1 \n"
+       "GetResult0 -> 13\n.*"
+       "Total\t 5\t 13\n\nScore:  13\nCreated by Gremik 2014.")
+set_tests_properties(driver_sample PROPERTIES PASS_REGULAR_EXPRESSION "${DRIVER_EXPECTED}")

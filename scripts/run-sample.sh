@@ -13,7 +13,11 @@ mkdir -p "$work/native/Plugins" "$work/windows/Plugins"
 
 echo "== native library"
 (cd "$work/native" && "$root/build/native/stats_driver" "$root/build/native/libStats.so")
+echo "-- Plugins/VESTAR.ini:"
+cat "$work/native/Plugins/VESTAR.ini"
 echo
 echo "== Stats.dll under Wine"
 (cd "$work/windows" && "$root/cmake/wine-run.sh" "$root/build/windows/wineprefix" \
     "$root/build/windows/stats_driver.exe" "$root/build/windows/Stats.dll" 2>/dev/null)
+echo "-- Plugins/VESTAR.ini:"
+cat "$work/windows/Plugins/VESTAR.ini"

@@ -1,6 +1,7 @@
-// Drives the Stats library as the host would, on a short scripted log, and prints what the
-// host would show. Usage: stats_driver PATH-TO-LIBRARY
+// Drives the Stats library as the host would, on a short scripted log made in the last hour,
+// and prints what the host would show. Usage: stats_driver PATH-TO-LIBRARY
 #include <cstdio>
+#include <ctime>
 #include <string>
 
 #include "host_calls.h"
@@ -8,28 +9,30 @@
 
 namespace {
 
-DateRecord utcDate(int year, int month, int day, int hour, int minute)
+DateRecord minutesAgo(int minutes)
 {
+    const std::time_t then = std::time(nullptr) - 60 * static_cast<std::time_t>(minutes);
+    const std::tm* utc = std::gmtime(&then);
     DateTimeParts parts;
-    parts.year = year;
-    parts.month = month;
-    parts.day = day;
-    parts.hour = hour;
-    parts.minute = minute;
+    parts.year = utc->tm_year + 1900;
+    parts.month = utc->tm_mon + 1;
+    parts.day = utc->tm_mday;
+    parts.hour = utc->tm_hour;
+    parts.minute = utc->tm_min;
+    parts.second = utc->tm_sec;
     double value = 0.0;
     makeOleDate(parts, value);
     return DateRecord::make(value);
 }
 
-HostContact contact(const char* call, int hour, int minute, unsigned frequencyHz,
-                    const char* mode, const char* band, const char* exchSent,
-                    const char* exchRcvd)
+HostContact contact(const char* call, int minutes, unsigned frequencyHz, const char* band,
+                    const char* exchSent, const char* exchRcvd)
 {
     HostContact c;
     c.call = call;
-    c.time = utcDate(2026, 12, 6, hour, minute);
+    c.time = minutesAgo(minutes);
     c.frequencyHz = frequencyHz;
-    c.mode = mode;
+    c.mode = "CW";
     c.rstSent = "599";
     c.rstRcvd = "599";
     c.exchSent = exchSent;
@@ -38,12 +41,39 @@ HostContact contact(const char* call, int hour, int minute, unsigned frequencyHz
     return c;
 }
 
-void printCheck(const StatsPlugin& plugin, const char* call, const char* mode, const char* band)
+// The warning is Windows-1251; show its Cyrillic letters to a UTF-8 terminal.
+std::string cp1251ToUtf8(const char* text)
+{
+    std::string out;
+    for (const char* p = text; *p != '\0'; ++p) {
+        const unsigned char byte = static_cast<unsigned char>(*p);
+        if (byte < 0x80) {
+            out += static_cast<char>(byte);
+            continue;
+        }
+        unsigned code = 0;
+        if (byte >= 0xC0) {
+            code = 0x410 + (byte - 0xC0);
+        } else if (byte == 0xA8) {
+            code = 0x401;
+        } else if (byte == 0xB8) {
+            code = 0x451;
+        } else {
+            out += '?';
+            continue;
+        }
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+    return out;
+}
+
+void printCheck(const StatsPlugin& plugin, const char* call, const char* band)
 {
     char warning[WarningBufferSize] = {};
-    int accepted = hostCheckCall(plugin, call, mode, band, warning);
-    std::printf("CheckCall0 %s %s %s -> %d%s%s\n", call, mode, band, accepted,
-                warning[0] != '\0' ? " " : "", warning);
+    const int accepted = hostCheckCall(plugin, call, "CW", band, warning);
+    std::printf("CheckCall0 %-5s CW %-3s -> %d %s\n", call, band, accepted,
+                cp1251ToUtf8(warning).c_str());
 }
 
 }  // namespace
@@ -62,24 +92,35 @@ int main(int argc, char** argv)
     }
 
     std::printf("Sets: %d, set 0: %s\n", plugin.GetNumberOfSets(), plugin.GetSetName(0));
-    hostResetStats(plugin, 0, "Q0ABC", utcDate(2026, 12, 6, 0, 0));
+    hostResetStats(plugin, 0, "Q0ABC", minutesAgo(0));
 
     const HostContact log[] = {
-        contact("Q1AA", 10, 1, 7012000, "CW", "40", "001 5", "4"),
-        contact("Q2BB", 10, 3, 3512000, "CW", "80", "002 5", "2"),
-        contact("Q3CC", 10, 6, 3515500, "CW", "80", "003 5", "2"),
-        contact("", 10, 9, 7020000, "CW", "40", "004 5", "9"),
-        contact("Q4DD", 10, 12, 3521000, "CW", "80", "005 5", "5"),
+        contact("Q1AA", 50, 7012000, "40", "001", "4"),
+        contact("Q2BB", 40, 3512000, "80", "002", "2"),
+        contact("Q3CC", 30, 3515500, "80", "003", "2"),
+        contact("", 20, 7020000, "40", "004", "9"),
+        contact("Q4DD", 3, 3521000, "80", "005", "5"),
     };
     for (const HostContact& c : log) {
         hostAddData(plugin, c);
     }
-    printCheck(plugin, "Q2BB", "CW", "80");
-    printCheck(plugin, "Q9ZZ", "CW", "80");
+    printCheck(plugin, "Q4DD", "80");  // the same band and mode: refused silently
+    printCheck(plugin, "Q4DD", "40");  // another band 3 minutes later: too early
+    printCheck(plugin, "Q1AA", "80");  // another band 50 minutes later: fine
 
     int score = 0;
-    const char* summary = plugin.GetResult0(&score);
-    std::printf("GetResult0 -> %d\n%s\n", score, summary);
+    const std::string summary = plugin.GetResult0(&score);
+    std::printf("GetResult0 -> %d\n", score);
+    // One line at a time: the text's own CR LF would double up in a text-mode stream.
+    std::string::size_type start = 0;
+    for (;;) {
+        const std::string::size_type end = summary.find("\r\n", start);
+        std::printf("%s\n", summary.substr(start, end - start).c_str());
+        if (end == std::string::npos) {
+            break;
+        }
+        start = end + 2;
+    }
     unloadStatsPlugin(plugin);
     return 0;
 }
