@@ -12,6 +12,9 @@ mkdir -p "$(dirname "$prefix")"
     flock 9
     if [ ! -f "$prefix/system.reg" ]; then
         wineboot -i >/dev/null 2>&1
+        # A crashing test must fail, not wait for somebody to close the crash dialog.
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+            >/dev/null 2>&1
         wineserver -w
     fi
 ) 9>"$prefix.lock"

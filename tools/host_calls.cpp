@@ -27,6 +27,21 @@ int hostContactCall(decltype(&::AddData0) function, const HostContact& c)
 
 }  // namespace
 
+DateRecord hostUtcDate(std::time_t moment)
+{
+    const std::tm* utc = std::gmtime(&moment);
+    DateTimeParts parts;
+    parts.year = utc->tm_year + 1900;
+    parts.month = utc->tm_mon + 1;
+    parts.day = utc->tm_mday;
+    parts.hour = utc->tm_hour;
+    parts.minute = utc->tm_min;
+    parts.second = utc->tm_sec;
+    double value = 0.0;
+    makeOleDate(parts, value);
+    return DateRecord::make(value);
+}
+
 int hostResetStats(const StatsPlugin& plugin, int exportCabrillo, const std::string& callsign,
                    const DateRecord& titleDate)
 {

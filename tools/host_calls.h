@@ -2,6 +2,7 @@
 // positions the plug-in ignores carry marker texts and numbers, so a slot counted wrong shows.
 #pragma once
 
+#include <ctime>
 #include <string>
 
 #include "platform/ole_date.h"
@@ -20,6 +21,9 @@ struct HostContact {
     std::string aux2;
     std::string band;
 };
+
+// A moment of the system clock as the host logs it: a UTC date record to the second.
+DateRecord hostUtcDate(std::time_t moment);
 
 int hostResetStats(const StatsPlugin& plugin, int exportCabrillo, const std::string& callsign,
                    const DateRecord& titleDate);

@@ -11,18 +11,7 @@ namespace {
 
 DateRecord minutesAgo(int minutes)
 {
-    const std::time_t then = std::time(nullptr) - 60 * static_cast<std::time_t>(minutes);
-    const std::tm* utc = std::gmtime(&then);
-    DateTimeParts parts;
-    parts.year = utc->tm_year + 1900;
-    parts.month = utc->tm_mon + 1;
-    parts.day = utc->tm_mday;
-    parts.hour = utc->tm_hour;
-    parts.minute = utc->tm_min;
-    parts.second = utc->tm_sec;
-    double value = 0.0;
-    makeOleDate(parts, value);
-    return DateRecord::make(value);
+    return hostUtcDate(std::time(nullptr) - 60 * static_cast<std::time_t>(minutes));
 }
 
 HostContact contact(const char* call, int minutes, unsigned frequencyHz, const char* band,

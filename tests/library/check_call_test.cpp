@@ -1,14 +1,11 @@
 // The repeat rule through the real library, as the host calls it, against the real UTC clock.
-#include <gtest/gtest.h>
-
 #include <cstddef>
 #include <cstdlib>
 #include <ctime>
 #include <string>
 #include <vector>
 
-#include "host_calls.h"
-#include "plugin_loader.h"
+#include "library_fixture.h"
 
 namespace {
 
@@ -37,31 +34,11 @@ std::string warning(const std::string& call, const std::string& minutes)
 // that gap.
 DateRecord minutesBefore(std::time_t now, int minutes)
 {
-    const std::time_t then = now - static_cast<std::time_t>(minutes) * 60;
-    const std::tm* utc = std::gmtime(&then);
-    DateTimeParts parts;
-    parts.year = utc->tm_year + 1900;
-    parts.month = utc->tm_mon + 1;
-    parts.day = utc->tm_mday;
-    parts.hour = utc->tm_hour;
-    parts.minute = utc->tm_min;
-    parts.second = utc->tm_sec;
-    double value = 0.0;
-    EXPECT_TRUE(makeOleDate(parts, value));
-    return DateRecord::make(value);
+    return hostUtcDate(now - static_cast<std::time_t>(minutes) * 60);
 }
 
-class CheckCall : public ::testing::Test {
+class CheckCall : public LoadedLibrary {
 protected:
-    void SetUp() override
-    {
-        const char* path = std::getenv("STATS_LIBRARY");
-        ASSERT_NE(path, nullptr) << "STATS_LIBRARY names the library under test";
-        std::string error;
-        ASSERT_TRUE(loadStatsPlugin(path, plugin, error)) << error;
-    }
-    void TearDown() override { unloadStatsPlugin(plugin); }
-
     // Stores the contacts relative to the clock and checks the candidate; again from an empty
     // store whenever a minute boundary passed in between. buffer is refilled with the marker
     // before each try; a null one is passed as null.
@@ -93,8 +70,6 @@ protected:
         ADD_FAILURE() << "the clock crossed a minute boundary on every try";
         return -1;
     }
-
-    StatsPlugin plugin;
 };
 
 std::string untouched()
