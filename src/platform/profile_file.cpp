@@ -3,7 +3,6 @@
 #include "platform/profile_file.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <optional>
@@ -220,15 +219,16 @@ Load loadFile(const std::string& path, std::string& bytes)
     return failed ? Load::Failed : Load::Read;
 }
 
+// Beside the target, so the rename stays on one file system; one per process, as the calls of
+// one process never overlap. A leftover of a process that died is simply overwritten.
 std::string temporaryName(const std::string& path)
 {
-    static std::atomic<unsigned> counter{0};
 #ifdef _WIN32
     const unsigned long process = GetCurrentProcessId();
 #else
     const unsigned long process = static_cast<unsigned long>(getpid());
 #endif
-    return path + "." + std::to_string(process) + "-" + std::to_string(counter++) + ".tmp";
+    return path + "." + std::to_string(process) + ".tmp";
 }
 
 #ifdef _WIN32
@@ -236,7 +236,7 @@ std::string temporaryName(const std::string& path)
 bool replaceFile(const std::string& path, const std::string& bytes)
 {
     const std::string temporary = temporaryName(path);
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return false;
@@ -284,7 +284,7 @@ bool replaceFile(const std::string& path, const std::string& bytes)
         return false;
     }
     const std::string temporary = temporaryName(path);
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) {
         return false;
     }
