@@ -1,22 +1,102 @@
 #!/bin/sh
-# Runs a Windows test program under 32-bit Wine on a private display.
-# Usage: wine-run.sh PREFIX PROGRAM [ARGS...]
+# Runs Windows programs under 32-bit Wine, in a prefix private to the build tree.
+#   wine-run.sh PROGRAM [ARGS...]   run one program (starting and stopping Wine if need be)
+#   wine-run.sh --start             make the prefix if needed; start a display and a wineserver
+#                                   that stay up for a whole test run
+#   wine-run.sh --stop              stop them
+#   wine-run.sh --probe             only check that this machine can run 32-bit programs
+# The prefix is $STATS_WINEPREFIX, by default build/windows/wineprefix of this tree. Where the
+# machine cannot run 32-bit x86 programs at all, every mode says so and exits 77 (skipped).
 set -eu
-prefix=$1
-shift
+here=$(cd "$(dirname "$0")" && pwd)
+prefix=${STATS_WINEPREFIX:-$here/../build/windows/wineprefix}
 export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+session=$prefix.session  # line 1: the display, line 2: the pid of its Xvfb
 
-# One prefix per build tree, made once; tests started together wait for it.
-mkdir -p "$(dirname "$prefix")"
-(
-    flock 9
-    if [ ! -f "$prefix/system.reg" ]; then
-        wineboot -i >/dev/null 2>&1
-        # A crashing test must fail, not wait for somebody to close the crash dialog.
-        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-            >/dev/null 2>&1
-        wineserver -w
+probe() {
+    # Wine's loader is itself a 32-bit program.
+    if out=$(wine --version 2>&1); then
+        return 0
     fi
-) 9>"$prefix.lock"
+    case $out in
+        *"Exec format error"*)
+            echo "wine-run: this machine cannot run 32-bit x86 programs (the kernel refuses them);" \
+                 "the Windows tests are skipped here" >&2
+            exit 77 ;;
+    esac
+    echo "wine-run: wine does not start: $out" >&2
+    exit 1
+}
 
-exec xvfb-run -a -s "-screen 0 1024x768x24" wine "$@"
+session_running() {
+    [ -f "$session" ] && kill -0 "$(sed -n 2p "$session")" 2>/dev/null
+}
+
+start_display() {
+    numberfile=$prefix.display
+    rm -f "$numberfile"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numberfile" </dev/null \
+        >/dev/null 2>&1 &
+    pid=$!
+    tries=0
+    while [ ! -s "$numberfile" ]; do
+        tries=$((tries + 1))
+        if [ "$tries" -gt 200 ] || ! kill -0 "$pid" 2>/dev/null; then
+            echo "wine-run: Xvfb did not start" >&2
+            exit 1
+        fi
+        sleep 0.05
+    done
+    printf ':%s\n%s\n' "$(tr -d '\n' <"$numberfile")" "$pid" >"$session"
+    rm -f "$numberfile"
+}
+
+start() {
+    probe
+    mkdir -p "$(dirname "$prefix")"
+    (
+        flock 9
+        if [ ! -f "$prefix/system.reg" ]; then
+            log=$prefix.wineboot.log
+            if ! wineboot -i >"$log" 2>&1 || [ ! -f "$prefix/system.reg" ]; then
+                echo "wine-run: cannot make the Wine prefix $prefix; Wine said:" >&2
+                cat "$log" >&2
+                exit 1
+            fi
+            rm -f "$log"
+            # A crashing test must fail, not wait for somebody to close the crash dialog.
+            wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+                >/dev/null 2>&1
+        fi
+        session_running || start_display
+        # One wineserver for the whole run, instead of one started by every program.
+        wineserver -p </dev/null >/dev/null 2>&1
+    ) 9>"$prefix.lock"
+}
+
+stop() {
+    wineserver -k >/dev/null 2>&1 || true
+    if [ -f "$session" ]; then
+        kill "$(sed -n 2p "$session")" 2>/dev/null || true
+        rm -f "$session"
+    fi
+}
+
+case ${1:-} in
+    --probe) probe ;;
+    --start) start ;;
+    --stop) stop ;;
+    "") echo "usage: wine-run.sh PROGRAM [ARGS...] | --start | --stop | --probe" >&2; exit 2 ;;
+    *)
+        started_here=0
+        if ! session_running; then
+            start
+            started_here=1
+        fi
+        DISPLAY=$(sed -n 1p "$session")
+        export DISPLAY
+        status=0
+        wine "$@" || status=$?
+        [ "$started_here" -eq 0 ] || stop
+        exit "$status" ;;
+esac

@@ -5,5 +5,5 @@ cd "$(dirname "$0")/.."
 sh scripts/setup.sh
 for preset in native windows; do
     cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset"
+    cmake --build --preset "$preset" --parallel "$(nproc)"
 done

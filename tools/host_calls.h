@@ -5,7 +5,7 @@
 #include <ctime>
 #include <string>
 
-#include "platform/ole_date.h"
+#include "scoring/ole_date.h"
 #include "plugin_loader.h"
 
 struct HostContact {

@@ -2,14 +2,15 @@
 #include "cabrillo/settings.h"
 
 #include "platform/platform.h"
-#include "plugin/module_state.h"
 
-std::string readSetting(const std::string& key, const std::string& defaultValue)
+std::string readSetting(const SettingsLocation& where, const std::string& key,
+                        const std::string& defaultValue)
 {
-    return platform::readProfileString(g_SettingsSection, key, defaultValue, g_SettingsFile);
+    return platform::readProfileString(where.section, key, defaultValue, where.file);
 }
 
-bool writeSetting(const std::string& key, const std::string& value)
+bool writeSetting(const SettingsLocation& where, const std::string& key,
+                  const std::string& value)
 {
-    return platform::writeProfileString(g_SettingsSection, key, value, g_SettingsFile);
+    return platform::writeProfileString(where.section, key, value, where.file);
 }

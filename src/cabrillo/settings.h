@@ -1,10 +1,17 @@
-// The plug-in's settings: keys of section "Settings" in "Plugins\VESTAR.ini", relative to the
-// host's working folder.
+// The plug-in's settings: keys of one section of a private-profile file, named relative to the
+// host's working folder ("Plugins\VESTAR.ini", section "Settings").
 #pragma once
 
 #include <string>
 
-std::string readSetting(const std::string& key, const std::string& defaultValue);
+struct SettingsLocation {
+    std::string section;
+    std::string file;
+};
+
+std::string readSetting(const SettingsLocation& where, const std::string& key,
+                        const std::string& defaultValue);
 
 // False when the file could not be written; the callers' results never depend on it.
-bool writeSetting(const std::string& key, const std::string& value);
+bool writeSetting(const SettingsLocation& where, const std::string& key,
+                  const std::string& value);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/ole_date.h"
+#include "scoring/ole_date.h"
 
 namespace platform {
 
@@ -23,5 +23,14 @@ void showMessageBox(const std::string& text, const char* caption, unsigned style
 
 // The system clock in UTC, to the second.
 DateTimeParts utcNow();
+
+// Output files. The bytes become the whole new content of path ("\" separators, relative to
+// the current folder): written to a temporary file beside it, flushed and closed, which then
+// replaces the target. False when any step failed; the target is then as it was before.
+bool writeWholeFile(const std::string& path, const std::string& bytes);
+
+// Test hook: the n-th file step from now on (creating the temporary file, each write, the
+// flush, the close, the replacement) fails as a full disk would; 0 lets every step succeed.
+void failNthFileStep(unsigned n);
 
 }  // namespace platform

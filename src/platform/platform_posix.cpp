@@ -1,10 +1,17 @@
 // POSIX back end of the platform seam: the settings file through the portable profile engine,
-// messages on standard error, the system clock.
+// messages on standard error, the system clock, output files.
 #include "platform/platform.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <ctime>
 
+#include "platform/file_steps.h"
 #include "platform/profile_file.h"
 
 namespace platform {
@@ -59,6 +66,61 @@ DateTimeParts utcNow()
     parts.minute = utc.tm_min;
     parts.second = utc.tm_sec;
     return parts;
+}
+
+namespace {
+
+// Writes in pieces, so that a fault can strike in the middle of a file.
+constexpr std::size_t WriteChunk = 4096;
+
+bool writeAll(int fd, const std::string& bytes)
+{
+    for (std::size_t done = 0; done < bytes.size();) {
+        if (fileStepFails()) {
+            return false;
+        }
+        const std::size_t want = std::min(bytes.size() - done, WriteChunk);
+        ssize_t wrote = 0;
+        do {
+            wrote = ::write(fd, bytes.data() + done, want);
+        } while (wrote < 0 && errno == EINTR);
+        if (wrote <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(wrote);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool writeWholeFile(const std::string& path, const std::string& bytes)
+{
+    const std::string target = nativePath(path);
+    struct stat old {};
+    const bool existed = ::stat(target.c_str(), &old) == 0;
+    // Windows refuses to replace a read-only file; rename would not.
+    if (existed && (!S_ISREG(old.st_mode) || ::access(target.c_str(), W_OK) != 0)) {
+        return false;
+    }
+    // One temporary name per process; the calls of one process never overlap.
+    const std::string temporary = target + "." + std::to_string(::getpid()) + ".tmp";
+    const int fd = fileStepFails()
+                       ? -1
+                       : ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    bool ok = writeAll(fd, bytes);
+    ok = ok && (!existed || ::fchmod(fd, old.st_mode & 07777) == 0);
+    ok = ok && !fileStepFails() && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && !fileStepFails();
+    ok = ok && !fileStepFails() && ::rename(temporary.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+    }
+    return ok;
 }
 
 }  // namespace platform

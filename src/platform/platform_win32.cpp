@@ -1,10 +1,13 @@
-// Win32 back end of the platform seam: the real private-profile calls, MessageBoxA and the
-// system clock.
+// Win32 back end of the platform seam: the real private-profile calls, MessageBoxA, the
+// system clock, output files.
 #include "platform/platform.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
+
+#include "platform/file_steps.h"
 
 namespace platform {
 
@@ -54,6 +57,52 @@ DateTimeParts utcNow()
     parts.minute = now.wMinute;
     parts.second = now.wSecond;
     return parts;
+}
+
+namespace {
+
+// Writes in pieces, so that a fault can strike in the middle of a file.
+constexpr std::size_t WriteChunk = 4096;
+
+bool writeAll(HANDLE file, const std::string& bytes)
+{
+    for (std::size_t done = 0; done < bytes.size();) {
+        if (fileStepFails()) {
+            return false;
+        }
+        const DWORD want = static_cast<DWORD>(std::min(bytes.size() - done, WriteChunk));
+        DWORD wrote = 0;
+        if (!WriteFile(file, bytes.data() + done, want, &wrote, nullptr) || wrote == 0) {
+            return false;
+        }
+        done += wrote;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool writeWholeFile(const std::string& path, const std::string& bytes)
+{
+    // One temporary name per process; the calls of one process never overlap.
+    const std::string temporary = path + "." + std::to_string(GetCurrentProcessId()) + ".tmp";
+    HANDLE file = fileStepFails() ? INVALID_HANDLE_VALUE
+                                  : CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    bool ok = writeAll(file, bytes);
+    ok = ok && !fileStepFails() && FlushFileBuffers(file);
+    ok = CloseHandle(file) && ok;
+    ok = ok && !fileStepFails();
+    ok = ok && !fileStepFails() &&
+         MoveFileExA(temporary.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) {
+        DeleteFileA(temporary.c_str());
+    }
+    return ok;
 }
 
 }  // namespace platform

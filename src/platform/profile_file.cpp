@@ -1,5 +1,6 @@
 // Private-profile (ini) engine: edits the file as text so every untouched byte survives, and
-// replaces it through a temporary file so a failed write never loses the old settings.
+// replaces it whole through the platform's file output, so a failed write never loses the old
+// settings.
 #include "platform/profile_file.h"
 
 #include <algorithm>
@@ -8,13 +9,8 @@
 #include <optional>
 #include <vector>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include "platform/platform.h"
+
 
 namespace profile {
 namespace {
@@ -219,87 +215,6 @@ Load loadFile(const std::string& path, std::string& bytes)
     return failed ? Load::Failed : Load::Read;
 }
 
-// Beside the target, so the rename stays on one file system; one per process, as the calls of
-// one process never overlap. A leftover of a process that died is simply overwritten.
-std::string temporaryName(const std::string& path)
-{
-#ifdef _WIN32
-    const unsigned long process = GetCurrentProcessId();
-#else
-    const unsigned long process = static_cast<unsigned long>(getpid());
-#endif
-    return path + "." + std::to_string(process) + ".tmp";
-}
-
-#ifdef _WIN32
-
-bool replaceFile(const std::string& path, const std::string& bytes)
-{
-    const std::string temporary = temporaryName(path);
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    bool ok = true;
-    for (std::size_t done = 0; ok && done < bytes.size();) {
-        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
-        DWORD wrote = 0;
-        ok = WriteFile(file, bytes.data() + done, want, &wrote, nullptr) && wrote > 0;
-        done += wrote;
-    }
-    ok = FlushFileBuffers(file) && ok;
-    ok = CloseHandle(file) && ok;
-    ok = ok && MoveFileExA(temporary.c_str(), path.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok) {
-        DeleteFileA(temporary.c_str());
-    }
-    return ok;
-}
-
-#else
-
-bool writeAll(int fd, const std::string& bytes)
-{
-    for (std::size_t done = 0; done < bytes.size();) {
-        const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (wrote < 0 && errno == EINTR) {
-            continue;
-        }
-        if (wrote <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(wrote);
-    }
-    return true;
-}
-
-bool replaceFile(const std::string& path, const std::string& bytes)
-{
-    struct stat old {};
-    const bool existed = ::stat(path.c_str(), &old) == 0;
-    // Rename would replace a read-only file that Windows refuses to write.
-    if (existed && ::access(path.c_str(), W_OK) != 0) {
-        return false;
-    }
-    const std::string temporary = temporaryName(path);
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        return false;
-    }
-    bool ok = writeAll(fd, bytes);
-    ok = ok && (!existed || ::fchmod(fd, old.st_mode & 07777) == 0);
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temporary.c_str());
-    }
-    return ok;
-}
-
-#endif
 
 }  // namespace
 
@@ -359,7 +274,7 @@ bool writeString(const std::string& path, const std::string& section, const std:
         }
         text += "[" + sectionName + "]" + NewLine + keyName + "=" + newValue + NewLine;
     }
-    return replaceFile(path, text);
+    return platform::writeWholeFile(path, text);
 }
 
 }  // namespace profile

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/ole_date.h"
+#include "scoring/ole_date.h"
 
 // A null text reads as an empty text.
 inline std::string textArg(const char* text)

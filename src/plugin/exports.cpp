@@ -144,7 +144,7 @@ const char* GetResult0(int* score)
             *score = g_Score;
         }
         // The summary stands whether or not the settings file could be written.
-        writeSetting("Claimed", std::to_string(g_Score));
+        writeSetting(pluginSettings(), "Claimed", std::to_string(g_Score));
     } catch (...) {
     }
     return g_ResultText.c_str();

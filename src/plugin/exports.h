@@ -2,7 +2,7 @@
 // Each is exported under its plain name and under the decorated name of the function below.
 #pragma once
 
-#include "platform/ole_date.h"
+#include "scoring/ole_date.h"
 
 int GetNumberOfSets();
 const char* GetSetName(int index);

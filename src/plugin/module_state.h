@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cabrillo/cabrillo_writer.h"
+#include "cabrillo/settings.h"
 #include "hostauto/host_application.h"
 #include "scoring/contact.h"
 
@@ -26,3 +27,9 @@ extern std::string g_ResultText;
 extern int32_t g_ExportCabrillo;
 extern int32_t g_Score;
 extern int32_t g_HostSetupSent;
+
+// Where g_SettingsSection and g_SettingsFile put the plug-in's settings.
+inline SettingsLocation pluginSettings()
+{
+    return {g_SettingsSection, g_SettingsFile};
+}

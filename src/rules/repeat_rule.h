@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/ole_date.h"
+#include "scoring/ole_date.h"
 #include "scoring/contact.h"
 
 // How close, in whole minutes, a contact on another band or mode may follow a stored one of

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ole_date.h"
+#include "scoring/ole_date.h"
 
 // Fields in the order the log record has always had; the Aux ones are carried but never read.
 struct CInfo {

@@ -1,5 +1,5 @@
 // OLE date breakdown, building and formatting, checked against calendar facts worked out by hand.
-#include "platform/ole_date.h"
+#include "scoring/ole_date.h"
 
 #include <gtest/gtest.h>
 

@@ -7,6 +7,7 @@
 
 #include "cabrillo/settings.h"
 #include "platform/platform.h"
+#include "plugin/module_state.h"
 
 namespace {
 
@@ -53,8 +54,8 @@ TEST_F(PlatformSettings, ALineBreakInAValueIsRefusedAndTheFileKept)
 TEST(PluginSettings, UseTheSettingsSectionOfVestarIni)
 {
     std::remove("Plugins/VESTAR.ini");
-    ASSERT_TRUE(writeSetting("Claimed", "13"));
-    EXPECT_EQ(readSetting("Claimed", ""), "13");
+    ASSERT_TRUE(writeSetting(pluginSettings(), "Claimed", "13"));
+    EXPECT_EQ(readSetting(pluginSettings(), "Claimed", ""), "13");
     EXPECT_EQ(platform::readProfileString("Settings", "Claimed", "", "Plugins\\VESTAR.ini"),
               "13");
     std::remove("Plugins/VESTAR.ini");

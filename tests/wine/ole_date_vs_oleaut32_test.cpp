@@ -1,6 +1,6 @@
 // breakDownOleDate and makeOleDate side by side with oleaut32's VariantTimeToSystemTime and
 // SystemTimeToVariantTime, over edge values and a fixed-seed spread across the whole range.
-#include "platform/ole_date.h"
+#include "scoring/ole_date.h"
 
 #include <windows.h>
 #include <oleauto.h>

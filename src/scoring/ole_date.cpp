@@ -1,6 +1,6 @@
 // OLE Automation dates broken down, built and formatted in exact integer arithmetic, so both
 // builds (x87 or SSE, any C runtime) agree to the second.
-#include "platform/ole_date.h"
+#include "scoring/ole_date.h"
 
 #include <cmath>
 #include <cstring>
