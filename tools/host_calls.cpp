@@ -61,9 +61,10 @@ int hostRemoveData(const StatsPlugin& plugin, const HostContact& contact)
 }
 
 int hostCheckCall(const StatsPlugin& plugin, const std::string& call, const std::string& mode,
-                  const std::string& band, char* warning)
+                  const std::string& band, char* warning, char* secondOutput)
 {
-    static char other[100] = "p27";
+    static char hostOwn[100] = "p27";
+    char* other = secondOutput != nullptr ? secondOutput : hostOwn;
     return plugin.CheckCall0(call.c_str(), 2u, 3u, mode.c_str(), "p5", "p6", "p7", "p8", "p9",
                              "p10", "p11", "p12", "p13", "p14", 15, 16, 17, 18.5, 19.5, "p20",
                              "p21", "p22", "p23", "p24", band.c_str(), "p26", other, warning);

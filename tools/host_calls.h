@@ -29,6 +29,7 @@ int hostResetStats(const StatsPlugin& plugin, int exportCabrillo, const std::str
                    const DateRecord& titleDate);
 int hostAddData(const StatsPlugin& plugin, const HostContact& contact);
 int hostRemoveData(const StatsPlugin& plugin, const HostContact& contact);
-// warning: the host's 100-byte buffer, or null.
+// warning: the host's 100-byte buffer, or null; secondOutput: what the host passes as the other
+// output pointer (argument 27), a buffer of the host's own when null.
 int hostCheckCall(const StatsPlugin& plugin, const std::string& call, const std::string& mode,
-                  const std::string& band, char* warning);
+                  const std::string& band, char* warning, char* secondOutput = nullptr);

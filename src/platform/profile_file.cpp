@@ -266,8 +266,14 @@ bool writeString(const std::string& path, const std::string& section, const std:
             text.replace(line.nameEnd, line.end - line.nameEnd, "=" + newValue);
         }
     } else if (place.sectionFound) {
-        const std::string entry = keyName + "=" + newValue + NewLine;
-        text.insert(place.insertAt, place.insertNeedsBreak ? NewLine + entry : entry);
+        std::string entry = keyName + "=" + newValue + NewLine;
+        // A key line at the very start that begins with the byte order mark's bytes would
+        // read back as another key; a blank line before it keeps it whole.
+        if (place.insertNeedsBreak ||
+            (place.insertAt == 0 && entry.compare(0, Utf8Bom.size(), Utf8Bom) == 0)) {
+            entry = NewLine + entry;
+        }
+        text.insert(place.insertAt, entry);
     } else {
         if (!text.empty() && text.back() != '\n' && text.back() != '\r' && text != Utf8Bom) {
             text += NewLine;

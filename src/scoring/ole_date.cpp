@@ -77,18 +77,20 @@ int64_t roundToSecond(double fraction)
     return static_cast<int64_t>((scaled + (uint64_t{1} << (shift - 1))) >> shift);
 }
 
+// Decimal digits, zero-padded to width; total for every int, the smallest included.
 void appendNumber(std::string& out, int value, int width)
 {
-    if (value < 0) {
+    int64_t magnitude = value;
+    if (magnitude < 0) {
         out += '-';
-        value = -value;
+        magnitude = -magnitude;
     }
     char digits[12];
     int count = 0;
     do {
-        digits[count++] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value > 0);
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
     for (int pad = count; pad < width; ++pad) {
         out += '0';
     }

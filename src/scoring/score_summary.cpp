@@ -1,7 +1,7 @@
 // Builds the summary text in one pass over the contacts, however many bands there are.
 #include "scoring/score_summary.h"
 
-#include <map>
+#include <unordered_map>
 
 #include "scoring/band_order.h"
 #include "scoring/exchange_points.h"
@@ -27,23 +27,18 @@ std::string decimal(uint32_t bits)
     return std::to_string(asInt32(bits));
 }
 
-// Keyed by band text, so a band listed twice reads the same tally on both of its lines.
-std::map<std::string, BandTally> tallyBands(const ContactArray& contacts, const BandList& bands)
+// The band list holds every stored band exactly once, so one pass over the contacts fills
+// every band's tally; a band with no scoring contact reads as zero.
+std::unordered_map<std::string, BandTally> tallyBands(const ContactArray& contacts)
 {
-    std::map<std::string, BandTally> tallies;
-    for (const std::string& band : bands) {
-        tallies.emplace(band, BandTally());
-    }
+    std::unordered_map<std::string, BandTally> tallies;
     for (const CInfo& contact : contacts) {
         if (contact.Call.empty()) {
             continue;
         }
-        const auto found = tallies.find(contact.Band);
-        if (found == tallies.end()) {
-            continue;
-        }
-        found->second.qsos += 1;
-        found->second.points += static_cast<uint32_t>(exchangePoints(contact.ExchRcvd));
+        BandTally& tally = tallies[contact.Band];
+        tally.qsos += 1;
+        tally.points += static_cast<uint32_t>(exchangePoints(contact.ExchRcvd));
     }
     return tallies;
 }
@@ -56,10 +51,10 @@ ScoreSummary buildScoreSummary(const ContactArray& contacts, BandList& bands,
     std::string text = "VESTAR CUP " + dateText + " \r\n  Contestant: " + callsign +
                        "\r\nBand\tQSOs\tPoints\r\n";
     orderBands(bands);
-    const std::map<std::string, BandTally> tallies = tallyBands(contacts, bands);
+    std::unordered_map<std::string, BandTally> tallies = tallyBands(contacts);
     uint32_t total = 0;
     for (const std::string& band : bands) {
-        const BandTally& tally = tallies.at(band);
+        const BandTally& tally = tallies[band];
         text += band + "\t " + decimal(tally.qsos) + "\t " + decimal(tally.points) + "\r\n";
         total += tally.points;
     }

@@ -11,8 +11,9 @@ struct ScoreSummary {
     int32_t score;
 };
 
-// Reorders the bands (see orderBands) and builds the summary from them. A contact scores on
-// every band line whose text equals its band, when its Call is not empty; the total line
-// counts all contacts. Sums wrap as 32-bit two's complement.
+// Reorders the bands (see orderBands) and builds the summary from them. bands holds the band of
+// every stored contact exactly once, as the store keeps it. A contact scores on its band's line
+// when its Call is not empty; the total line counts all contacts. Sums wrap as 32-bit two's
+// complement.
 ScoreSummary buildScoreSummary(const ContactArray& contacts, BandList& bands,
                                const std::string& dateText, const std::string& callsign);

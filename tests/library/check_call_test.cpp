@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "library_fixture.h"
+#include "support/warning_text.h"
 
 namespace {
 
@@ -21,14 +22,7 @@ struct Stored {
     int minutesAgo;
 };
 
-// The expected warning, zero byte included.
-std::string warning(const std::string& call, const std::string& minutes)
-{
-    return "QSO \x63 " + call +
-           " \xC5\xD9\xC5 \xD0\xC0\xCD\xCE \xCF\xD0\xCE\xC2\xCE\xC4\xC8\xD2\xDC ! "
-           "\xC6\xC4\xC5\xCC \xC5\xD9\xC5 " +
-           minutes + " \xCC\xC8\xCD\xD3\xD2" + std::string(1, '\0');
-}
+using support::expectedWarning;
 
 // Whole minutes before the reading, so a library reading in the same minute sees exactly
 // that gap.
@@ -43,11 +37,14 @@ protected:
     // store whenever a minute boundary passed in between. buffer is refilled with the marker
     // before each try; a null one is passed as null.
     int checkAgainstClock(const std::vector<Stored>& stored, const std::string& call,
-                          const std::string& band, const std::string& mode, std::string* buffer)
+                          const std::string& band, const std::string& mode, std::string* buffer,
+                          std::string* secondOutput = nullptr)
     {
         for (int attempt = 0; attempt < Tries; ++attempt) {
-            if (buffer != nullptr) {
-                buffer->assign(HostBufferSize + Slack, Marker);
+            for (std::string* output : {buffer, secondOutput}) {
+                if (output != nullptr) {
+                    output->assign(HostBufferSize + Slack, Marker);
+                }
             }
             hostResetStats(plugin, 0, "Q0ABC", DateRecord::make(46000.0));
             const std::time_t before = std::time(nullptr);
@@ -62,7 +59,8 @@ protected:
                 hostAddData(plugin, contact);
             }
             const int result =
-                hostCheckCall(plugin, call, mode, band, buffer ? &(*buffer)[0] : nullptr);
+                hostCheckCall(plugin, call, mode, band, buffer ? &(*buffer)[0] : nullptr,
+                              secondOutput ? &(*secondOutput)[0] : nullptr);
             if (std::time(nullptr) / 60 == before / 60) {
                 return result;
             }
@@ -82,12 +80,15 @@ std::string written(const std::string& text)
     return text + std::string(HostBufferSize + Slack - text.size(), Marker);
 }
 
-TEST_F(CheckCall, WarnsOfATooEarlyContact)
+TEST_F(CheckCall, WarnsOfATooEarlyContactAndWritesNothingElse)
 {
     std::string buffer;
-    EXPECT_EQ(checkAgainstClock({{"Q0TEST", "40M", "CW", 3}}, "Q0TEST", "20M", "CW", &buffer),
+    std::string secondOutput;
+    EXPECT_EQ(checkAgainstClock({{"Q0TEST", "40M", "CW", 3}}, "Q0TEST", "20M", "CW", &buffer,
+                                &secondOutput),
               0);
-    EXPECT_EQ(buffer, written(warning("Q0TEST", "7")));
+    EXPECT_EQ(buffer, written(expectedWarning("Q0TEST", "7")));
+    EXPECT_EQ(secondOutput, untouched());
 }
 
 TEST_F(CheckCall, WarnsOfAnotherModeAtTheEdgeOfTheWindow)
@@ -95,7 +96,7 @@ TEST_F(CheckCall, WarnsOfAnotherModeAtTheEdgeOfTheWindow)
     std::string buffer;
     EXPECT_EQ(checkAgainstClock({{"Q0TEST", "20M", "SSB", 10}}, "Q0TEST", "20M", "CW", &buffer),
               0);
-    EXPECT_EQ(buffer, written(warning("Q0TEST", "0")));
+    EXPECT_EQ(buffer, written(expectedWarning("Q0TEST", "0")));
 }
 
 TEST_F(CheckCall, RefusesAnExactRepeatSilently)
@@ -133,7 +134,7 @@ TEST_F(CheckCall, KeepsALongCallsignInsideTheBuffer)
     const std::string call(200, 'W');
     std::string buffer;
     EXPECT_EQ(checkAgainstClock({{call, "40M", "CW", 2}}, call, "20M", "CW", &buffer), 0);
-    EXPECT_EQ(buffer, written(warning(call.substr(0, 55), "8")));
+    EXPECT_EQ(buffer, written(expectedWarning(call.substr(0, 55), "8")));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The real library, loaded as the host loads it: its names, and the store and summary seen
 // through full-length host calls.
+#include <filesystem>
+
 #include "library_fixture.h"
 
 namespace {
@@ -34,7 +36,7 @@ TEST_F(LoadedLibrary, ScoresTheLogItWasGivenAndRecordsTheClaimedScore)
               "Score:  13\r\n"
               "Created by Gremik 2014.");
     EXPECT_EQ(score, 13);
-    EXPECT_EQ(readFile(settingsPath), "[Settings]\r\nClaimed=13\r\n");
+    EXPECT_EQ(support::fileText(settingsPath), "[Settings]\r\nClaimed=13\r\n");
 }
 
 TEST_F(LoadedLibrary, RemovingTheLaterOfTwoContactsKeepsTheEarlierOnesPoints)
@@ -61,6 +63,49 @@ TEST_F(LoadedLibrary, ANewLogStartsEmpty)
               "VESTAR CUP  \r\n  Contestant: Q0XYZ\r\nBand\tQSOs\tPoints\r\n"
               "Total\t 0\t 0\r\n\r\nScore:  0\r\nCreated by Gremik 2014.");
     EXPECT_EQ(score, 0);
+}
+
+TEST_F(LoadedLibrary, ASecondResultReplacesTheFirstAndSortsInANewBand)
+{
+    hostAddData(plugin, contact("Q1AA", "40", "4"));
+    hostAddData(plugin, contact("Q2BB", "80", "2"));
+    int score = 0;
+    const std::string first = plugin.GetResult0(&score);
+    hostAddData(plugin, contact("Q3CC", "160", "5"));
+    hostAddData(plugin, contact("Q4DD", "10", "1"));
+    const std::string second = plugin.GetResult0(&score);
+    EXPECT_EQ(second,
+              "VESTAR CUP 06.12.26 \r\n  Contestant: Q0ABC\r\nBand\tQSOs\tPoints\r\n"
+              "160\t 1\t 5\r\n80\t 1\t 2\r\n40\t 1\t 4\r\n10\t 1\t 1\r\n"
+              "Total\t 4\t 12\r\n\r\nScore:  12\r\nCreated by Gremik 2014.");
+    EXPECT_EQ(score, 12);
+    EXPECT_NE(first, second);
+}
+
+TEST_F(LoadedLibrary, AFreshLoadScoresWithoutAReset)
+{
+    unloadStatsPlugin(plugin);
+    std::string error;
+    ASSERT_TRUE(loadStatsPlugin(std::getenv("STATS_LIBRARY"), plugin, error)) << error;
+    hostAddData(plugin, contact("Q1AA", "40", "4"));
+    int score = 0;
+    EXPECT_EQ(std::string(plugin.GetResult0(&score)),
+              "VESTAR CUP  \r\n  Contestant: \r\nBand\tQSOs\tPoints\r\n40\t 1\t 4\r\n"
+              "Total\t 1\t 4\r\n\r\nScore:  4\r\nCreated by Gremik 2014.");
+    EXPECT_EQ(score, 4);
+}
+
+TEST_F(LoadedLibrary, AnUnwritableSettingsFileLeavesTheResultAlone)
+{
+    std::filesystem::remove_all("Plugins");
+    hostAddData(plugin, contact("Q1AA", "40", "4"));
+    int score = 0;
+    const std::string summary = plugin.GetResult0(&score);
+    std::filesystem::create_directory("Plugins");
+    EXPECT_EQ(score, 4);
+    EXPECT_NE(summary.find("40\t 1\t 4\r\nTotal\t 1\t 4\r\n\r\nScore:  4\r\n"), std::string::npos)
+        << summary;
+    EXPECT_FALSE(std::filesystem::exists(settingsPath));
 }
 
 }  // namespace

@@ -6,12 +6,11 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "host_calls.h"
 #include "plugin_loader.h"
+#include "support/files.h"
 
 class LoadedLibrary : public ::testing::Test {
 protected:
@@ -25,12 +24,6 @@ protected:
         hostResetStats(plugin, 0, "Q0ABC", DateRecord::make(46362.0));
     }
     void TearDown() override { unloadStatsPlugin(plugin); }
-
-    static std::string readFile(const char* path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
 
     static HostContact contact(const std::string& call, const std::string& band,
                                const std::string& exchRcvd, double time = 46362.5)
@@ -48,7 +41,7 @@ protected:
         return c;
     }
 
-    // The tests run in a folder of their own; the build makes Plugins there.
+    // The tests run in a folder of their own with a Plugins folder (see cmake/tests.cmake).
     static constexpr const char* settingsPath = "Plugins/VESTAR.ini";
     StatsPlugin plugin;
 };

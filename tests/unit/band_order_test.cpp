@@ -6,22 +6,15 @@
 
 #include <random>
 
+#include "support/bytes.h"
+
 namespace {
 
 std::string listed(const BandList& bands)
 {
     std::string out = "{";
     for (const std::string& band : bands) {
-        out += out.size() > 1 ? ", \"" : "\"";
-        for (unsigned char c : band) {
-            if (c >= 0x20 && c < 0x7f) {
-                out += static_cast<char>(c);
-            } else {
-                const char* hex = "0123456789abcdef";
-                out += std::string("\\x") + hex[c >> 4] + hex[c & 15];
-            }
-        }
-        out += "\"";
+        out += (out.size() > 1 ? ", " : "") + support::escaped(band);
     }
     return out + "}";
 }

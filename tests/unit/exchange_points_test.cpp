@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 
+#include "support/bytes.h"
+
 namespace {
 
 struct PointsRow {
@@ -41,24 +43,10 @@ const PointsRow pointsRows[] = {
     {"-99999999999999999999999999", INT32_MIN, false},
 };
 
-std::string quoted(const std::string& text)
-{
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        if (c >= 0x20 && c < 0x7f) {
-            out += static_cast<char>(c);
-        } else {
-            const char* hex = "0123456789abcdef";
-            out += std::string("\\x") + hex[c >> 4] + hex[c & 15];
-        }
-    }
-    return out + "\"";
-}
-
 TEST(ExchangePoints, ReadsLeadingInteger)
 {
     for (const PointsRow& row : pointsRows) {
-        EXPECT_EQ(exchangePoints(row.text), row.expected) << "input " << quoted(row.text);
+        EXPECT_EQ(exchangePoints(row.text), row.expected) << "input " << support::escaped(row.text);
     }
 }
 
@@ -67,7 +55,7 @@ TEST(ExchangePoints, AgreesWithRuntimeAtoiInRange)
     for (const PointsRow& row : pointsRows) {
         if (row.inRange) {
             EXPECT_EQ(exchangePoints(row.text), std::atoi(row.text.c_str()))
-                << "input " << quoted(row.text);
+                << "input " << support::escaped(row.text);
         }
     }
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <limits>
 
@@ -164,6 +165,8 @@ TEST(OleDate, FormatsParts)
     EXPECT_EQ(formatDateParts(parts, "%S%%%q %"), "03%%q %");
     EXPECT_EQ(formatDateParts({100, 1, 1, 0, 0, 0}, "%Y %y"), "0100 00");
     EXPECT_EQ(formatDateParts(parts, nullptr), "");
+    const DateTimeParts extreme{INT_MIN, INT_MAX, -7, 0, 0, 0};
+    EXPECT_EQ(formatDateParts(extreme, "%Y %m %d"), "-2147483648 2147483647 -07");
 }
 
 TEST(OleDate, RecordBytesAndStatus)

@@ -57,4 +57,21 @@ TEST(ProfileFile, FolderInPlaceOfTheFileFailsAndStaysIntact)
     EXPECT_EQ(fileBytes(file / "inside").value_or("<gone>"), "keep");
 }
 
+TEST(ProfileFile, AKeyBeginningWithByteOrderMarkBytesReadsBackAsWritten)
+{
+    const std::string key = "\xEF\xBB\xBFk";
+    for (const std::optional<std::string>& initial :
+         {std::optional<std::string>(), std::optional<std::string>("[S]\r\nk=1\r\n")}) {
+        FreshFolder folder;
+        const std::filesystem::path file = folder.path() / "x.ini";
+        if (initial) {
+            putBytes(file, *initial);
+        }
+        ASSERT_TRUE(profile::writeString(file.string(), "", key, "v"));
+        EXPECT_EQ(profile::readString(file.string(), "", key, "none"), "v")
+            << (initial ? "before a section" : "new file");
+        EXPECT_EQ(profile::readString(file.string(), "", "k", "none"), "none");
+    }
+}
+
 }  // namespace

@@ -7,26 +7,15 @@
 #include <vector>
 
 #include "rules/repeat_rule.h"
+#include "support/dates.h"
 
 namespace {
 
-DateTimeParts at(int year, int month, int day, int hour, int minute, int second = 0)
-{
-    DateTimeParts parts;
-    parts.year = year;
-    parts.month = month;
-    parts.day = day;
-    parts.hour = hour;
-    parts.minute = minute;
-    parts.second = second;
-    return parts;
-}
+using support::at;
 
 DateRecord logged(const DateTimeParts& parts, double extraSeconds = 0.0)
 {
-    double value = 0.0;
-    EXPECT_TRUE(makeOleDate(parts, value));
-    return DateRecord::make(value + extraSeconds / 86400.0);
+    return support::hostDate(parts, extraSeconds);
 }
 
 CInfo contact(const std::string& call, const std::string& band, const std::string& mode,
@@ -63,7 +52,7 @@ struct Row {
     RepeatVerdict expected;
 };
 
-const DateTimeParts Noon = at(2024, 5, 14, 10, 8, 30);
+const DateTimeParts CheckTime = at(2024, 5, 14, 10, 8, 30);
 const DateRecord ThreeBefore = logged(at(2024, 5, 14, 10, 5, 10));
 const DateRecord FarFuture = DateRecord::make(1e12);
 const DateRecord NotANumber = DateRecord::make(std::numeric_limits<double>::quiet_NaN());
@@ -71,48 +60,48 @@ const DateRecord NotANumber = DateRecord::make(std::numeric_limits<double>::quie
 std::vector<Row> rows()
 {
     return {
-        {"empty store", {}, "Q0TEST", "20M", "CW", Noon, Accepted},
+        {"empty store", {}, "Q0TEST", "20M", "CW", CheckTime, Accepted},
         {"exact repeat hours earlier",
          {contact("Q0TEST", "20M", "CW", logged(at(2024, 5, 14, 4, 0)))},
-         "Q0TEST", "20M", "CW", Noon, Repeat},
+         "Q0TEST", "20M", "CW", CheckTime, Repeat},
         {"exact repeat days earlier",
          {contact("Q0TEST", "20M", "CW", logged(at(2024, 5, 2, 10, 7)))},
-         "Q0TEST", "20M", "CW", Noon, Repeat},
+         "Q0TEST", "20M", "CW", CheckTime, Repeat},
         {"exact repeat minutes earlier is still silent",
-         {contact("Q0TEST", "20M", "CW", ThreeBefore)}, "Q0TEST", "20M", "CW", Noon, Repeat},
+         {contact("Q0TEST", "20M", "CW", ThreeBefore)}, "Q0TEST", "20M", "CW", CheckTime, Repeat},
         {"exact repeat with a null time",
          {contact("Q0TEST", "20M", "CW", DateRecord::make(0.0, DateStatus::Null))},
-         "Q0TEST", "20M", "CW", Noon, Repeat},
-        {"all texts empty are equal", {contact("", "", "", ThreeBefore)}, "", "", "", Noon,
+         "Q0TEST", "20M", "CW", CheckTime, Repeat},
+        {"all texts empty are equal", {contact("", "", "", ThreeBefore)}, "", "", "", CheckTime,
          Repeat},
         {"other band 3 minutes earlier", {contact("Q0TEST", "40M", "CW", ThreeBefore)},
-         "Q0TEST", "20M", "CW", Noon, wait(7)},
+         "Q0TEST", "20M", "CW", CheckTime, wait(7)},
         {"other mode 10 minutes earlier",
          {contact("Q0TEST", "20M", "SSB", logged(at(2024, 5, 14, 9, 58, 59)))},
-         "Q0TEST", "20M", "CW", Noon, wait(0)},
+         "Q0TEST", "20M", "CW", CheckTime, wait(0)},
         {"other mode 11 minutes earlier",
          {contact("Q0TEST", "20M", "SSB", logged(at(2024, 5, 14, 9, 57, 59)))},
-         "Q0TEST", "20M", "CW", Noon, Accepted},
+         "Q0TEST", "20M", "CW", CheckTime, Accepted},
         {"same minute", {contact("Q0TEST", "40M", "CW", logged(at(2024, 5, 14, 10, 8, 59)))},
-         "Q0TEST", "20M", "CW", Noon, wait(10)},
+         "Q0TEST", "20M", "CW", CheckTime, wait(10)},
         {"stored time rounds up into the window",
          {contact("Q0TEST", "40M", "CW", logged(at(2024, 5, 14, 9, 57, 59), 0.6))},
-         "Q0TEST", "20M", "CW", Noon, wait(0)},
+         "Q0TEST", "20M", "CW", CheckTime, wait(0)},
         {"stored time just short of rounding up",
          {contact("Q0TEST", "40M", "CW", logged(at(2024, 5, 14, 9, 57, 59), 0.4))},
-         "Q0TEST", "20M", "CW", Noon, Accepted},
+         "Q0TEST", "20M", "CW", CheckTime, Accepted},
         {"12:58 then 13:03",
          {contact("Q0TEST", "40M", "CW", logged(at(2024, 5, 14, 12, 58)))},
          "Q0TEST", "20M", "CW", at(2024, 5, 14, 13, 3), wait(5)},
         {"same clock time a day earlier",
          {contact("Q0TEST", "40M", "CW", logged(at(2024, 5, 13, 10, 5)))},
-         "Q0TEST", "20M", "CW", Noon, Accepted},
+         "Q0TEST", "20M", "CW", CheckTime, Accepted},
         {"stored a minute in the future",
          {contact("Q0TEST", "40M", "CW", logged(at(2024, 5, 14, 10, 9)))},
-         "Q0TEST", "20M", "CW", Noon, Accepted},
+         "Q0TEST", "20M", "CW", CheckTime, Accepted},
         {"stored a day in the future at the same minute",
          {contact("Q0TEST", "40M", "CW", logged(at(2024, 5, 15, 10, 8)))},
-         "Q0TEST", "20M", "CW", Noon, Accepted},
+         "Q0TEST", "20M", "CW", CheckTime, Accepted},
         {"across midnight", {contact("Q0TEST", "40M", "CW", logged(at(2024, 3, 10, 23, 57)))},
          "Q0TEST", "20M", "CW", at(2024, 3, 11, 0, 2), wait(5)},
         {"across a leap month end",
@@ -127,36 +116,36 @@ std::vector<Row> rows()
         {"invalid stored time",
          {contact("Q0TEST", "40M", "CW",
                   DateRecord::make(ThreeBefore.value(), DateStatus::Invalid))},
-         "Q0TEST", "20M", "CW", Noon, Accepted},
+         "Q0TEST", "20M", "CW", CheckTime, Accepted},
         {"null stored time",
          {contact("Q0TEST", "40M", "CW", DateRecord::make(0.0, DateStatus::Null))},
-         "Q0TEST", "20M", "CW", Noon, Accepted},
+         "Q0TEST", "20M", "CW", CheckTime, Accepted},
         {"valid status, no calendar date", {contact("Q0TEST", "40M", "CW", FarFuture)},
-         "Q0TEST", "20M", "CW", Noon, Accepted},
+         "Q0TEST", "20M", "CW", CheckTime, Accepted},
         {"valid status, NaN", {contact("Q0TEST", "40M", "CW", NotANumber)}, "Q0TEST", "20M",
-         "CW", Noon, Accepted},
+         "CW", CheckTime, Accepted},
         {"exact repeat before a too-early contact",
          {contact("Q0TEST", "20M", "CW", logged(at(2024, 5, 1, 0, 0))),
           contact("Q0TEST", "40M", "CW", ThreeBefore)},
-         "Q0TEST", "20M", "CW", Noon, Repeat},
+         "Q0TEST", "20M", "CW", CheckTime, Repeat},
         {"too-early contact before an exact repeat",
          {contact("Q0TEST", "40M", "CW", ThreeBefore),
           contact("Q0TEST", "20M", "CW", logged(at(2024, 5, 1, 0, 0)))},
-         "Q0TEST", "20M", "CW", Noon, wait(7)},
+         "Q0TEST", "20M", "CW", CheckTime, wait(7)},
         {"a passing contact does not end the scan",
          {contact("Q0TEST", "40M", "CW", logged(at(2024, 5, 14, 9, 48))),
           contact("Q0TEST", "20M", "SSB", logged(at(2024, 5, 14, 10, 4)))},
-         "Q0TEST", "20M", "CW", Noon, wait(6)},
+         "Q0TEST", "20M", "CW", CheckTime, wait(6)},
         {"other stations are ignored",
          {contact("Q0XYZ", "20M", "CW", ThreeBefore), contact("Q0XYZ", "40M", "CW", ThreeBefore)},
-         "Q0TEST", "20M", "CW", Noon, Accepted},
+         "Q0TEST", "20M", "CW", CheckTime, Accepted},
         {"callsign differing in case",
          {contact("Q0TEST", "20M", "CW", ThreeBefore), contact("Q0TEST", "40M", "CW", ThreeBefore)},
-         "q0test", "20M", "CW", Noon, Accepted},
+         "q0test", "20M", "CW", CheckTime, Accepted},
         {"callsign with a trailing space", {contact("Q0TEST ", "40M", "CW", ThreeBefore)},
-         "Q0TEST", "20M", "CW", Noon, Accepted},
+         "Q0TEST", "20M", "CW", CheckTime, Accepted},
         {"band differing in case is another band", {contact("Q0TEST", "20m", "CW", ThreeBefore)},
-         "Q0TEST", "20M", "CW", Noon, wait(7)},
+         "Q0TEST", "20M", "CW", CheckTime, wait(7)},
     };
 }
 

@@ -5,32 +5,15 @@
 #include <vector>
 
 #include "rules/repeat_warning.h"
+#include "support/bytes.h"
+#include "support/warning_text.h"
 
 namespace {
 
 const char Marker = '\x5A';
 const std::size_t Slack = 16;
 
-// The expected text, zero byte included, spelt out independently of the code under test.
-std::string warning(const std::string& call, const std::string& minutes)
-{
-    return "QSO \x63 " + call +
-           " \xC5\xD9\xC5 \xD0\xC0\xCD\xCE \xCF\xD0\xCE\xC2\xCE\xC4\xC8\xD2\xDC ! "
-           "\xC6\xC4\xC5\xCC \xC5\xD9\xC5 " +
-           minutes + " \xCC\xC8\xCD\xD3\xD2" + std::string(1, '\0');
-}
-
-std::string hex(const std::string& bytes)
-{
-    static const char digits[] = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : bytes) {
-        out += digits[c >> 4];
-        out += digits[c & 15];
-        out += ' ';
-    }
-    return out;
-}
+using support::expectedWarning;
 
 struct Row {
     const char* name;
@@ -45,18 +28,18 @@ const std::string LongCall(200, 'W');
 std::vector<Row> rows()
 {
     return {
-        {"Q0TEST at 3 minutes", "Q0TEST", 7, 100, warning("Q0TEST", "7")},
-        {"no minutes left", "Q0TEST", 0, 100, warning("Q0TEST", "0")},
-        {"two-digit minutes", "Q0TEST", 10, 100, warning("Q0TEST", "10")},
-        {"largest minutes", "Q0TEST", 4294967295u, 100, warning("Q0TEST", "4294967295")},
-        {"empty callsign", "", 5, 100, warning("", "5")},
+        {"Q0TEST, 7 minutes to wait", "Q0TEST", 7, 100, expectedWarning("Q0TEST", "7")},
+        {"no minutes left", "Q0TEST", 0, 100, expectedWarning("Q0TEST", "0")},
+        {"two-digit minutes", "Q0TEST", 10, 100, expectedWarning("Q0TEST", "10")},
+        {"largest minutes", "Q0TEST", 4294967295u, 100, expectedWarning("Q0TEST", "4294967295")},
+        {"empty callsign", "", 5, 100, expectedWarning("", "5")},
         {"55-byte callsign fills the buffer", LongCall.substr(0, 55), 5, 100,
-         warning(LongCall.substr(0, 55), "5")},
+         expectedWarning(LongCall.substr(0, 55), "5")},
         {"55-byte callsign, two digits", LongCall.substr(0, 55), 10, 100,
-         warning(LongCall.substr(0, 54), "10")},
-        {"200-byte callsign", LongCall, 3, 100, warning(LongCall.substr(0, 55), "3")},
+         expectedWarning(LongCall.substr(0, 54), "10")},
+        {"200-byte callsign", LongCall, 3, 100, expectedWarning(LongCall.substr(0, 55), "3")},
         {"200-byte callsign, two digits", LongCall, 10, 100,
-         warning(LongCall.substr(0, 54), "10")},
+         expectedWarning(LongCall.substr(0, 54), "10")},
         {"buffer too small for the fixed text", "Q0TEST", 7, 12,
          std::string("QSO c  \xC5\xD9\xC5 \0", 12)},
         {"one-byte buffer", "Q0TEST", 7, 1, std::string(1, '\0')},
@@ -73,19 +56,17 @@ TEST(RepeatWarning, WritesTheBytesAndNothingElse)
             row.expected + std::string(buffer.size() - row.expected.size(), Marker);
         EXPECT_EQ(buffer, expected) << row.name << " (callsign of " << row.call.size()
                                     << " bytes, " << row.minutes << " minutes, capacity "
-                                    << row.capacity << ")\n got      " << hex(buffer)
-                                    << "\n expected " << hex(expected);
+                                    << row.capacity << ")\n got      " << support::escaped(buffer)
+                                    << "\n expected " << support::escaped(expected);
     }
 }
 
-TEST(RepeatWarning, LeavesANullBufferAlone)
+TEST(RepeatWarning, Q0TestTakesFiftyBytesAndItsTerminator)
 {
-    composeRepeatWarning("Q0TEST", 7, nullptr, 100);
-}
-
-TEST(RepeatWarning, Q0TestIsFiftyBytes)
-{
-    EXPECT_EQ(warning("Q0TEST", "7").size(), 51u);
+    std::string buffer(100, Marker);
+    composeRepeatWarning("Q0TEST", 7, &buffer[0], buffer.size());
+    EXPECT_EQ(buffer.find('\0'), 50u);
+    EXPECT_EQ(buffer[51], Marker);
 }
 
 }  // namespace
