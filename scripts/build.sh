@@ -1,9 +1,12 @@
 #!/bin/sh
-# Configures and builds both libraries: build/native (Linux) and build/windows (Stats.dll).
+# Configures and builds the given presets (default: native and windows): build/native (Linux),
+# build/windows (Stats.dll), build/sanitize (native, with the address and undefined-behaviour
+# sanitizers).
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
-for preset in native windows; do
+[ "$#" -gt 0 ] || set -- native windows
+for preset in "$@"; do
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" --parallel "$(nproc)"
 done

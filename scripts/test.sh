@@ -1,10 +1,13 @@
 #!/bin/sh
-# Builds both libraries and runs every test: natively, and the Windows build under Wine.
+# Builds and runs every test: natively, natively under the sanitizers, and the Windows build
+# under Wine.
 set -eu
 cd "$(dirname "$0")/.."
-sh scripts/build.sh
+presets="native sanitize windows"
+# shellcheck disable=SC2086
+sh scripts/build.sh $presets
 status=0
-for preset in native windows; do
+for preset in $presets; do
     echo "== tests: $preset"
     if [ "$preset" = windows ]; then
         # Says so loudly where this machine cannot run 32-bit programs; ctest then reports
