@@ -54,10 +54,12 @@ endfunction()
 
 set(UNIT_TEST_SOURCES
     ${TESTS}/unit/band_order_test.cpp
+    ${TESTS}/unit/cabrillo_log_test.cpp
     ${TESTS}/unit/contact_store_test.cpp
     ${TESTS}/unit/entry_points_test.cpp
     ${TESTS}/unit/exchange_points_test.cpp
     ${TESTS}/unit/file_output_test.cpp
+    ${TESTS}/unit/host_version_test.cpp
     ${TESTS}/unit/ole_date_test.cpp
     ${TESTS}/unit/platform_settings_test.cpp
     ${TESTS}/unit/repeat_rule_test.cpp
@@ -66,6 +68,8 @@ set(UNIT_TEST_SOURCES
 if(NOT WIN32)
     # The settings engine of the POSIX build; under Wine it is compared with Windows' own.
     list(APPEND UNIT_TEST_SOURCES ${TESTS}/unit/profile_file_test.cpp)
+    # The PE reader of the POSIX build; under Wine it is compared with Windows' own.
+    list(APPEND UNIT_TEST_SOURCES ${TESTS}/unit/pe_version_test.cpp)
 endif()
 stats_test(unit_tests SOURCES ${UNIT_TEST_SOURCES} LIBS stats_core)
 
