@@ -70,6 +70,8 @@ if(NOT WIN32)
     list(APPEND UNIT_TEST_SOURCES ${TESTS}/unit/profile_file_test.cpp)
     # The PE reader of the POSIX build; under Wine it is compared with Windows' own.
     list(APPEND UNIT_TEST_SOURCES ${TESTS}/unit/pe_version_test.cpp)
+    # An independent reader of the Cabrillo files: tlf, a Debian package.
+    list(APPEND UNIT_TEST_SOURCES ${TESTS}/unit/tlf_import_test.cpp)
 endif()
 stats_test(unit_tests SOURCES ${UNIT_TEST_SOURCES} LIBS stats_core)
 
