@@ -54,10 +54,12 @@ endfunction()
 
 set(UNIT_TEST_SOURCES
     ${TESTS}/unit/band_order_test.cpp
+    ${TESTS}/unit/cabrillo_log_test.cpp
     ${TESTS}/unit/contact_store_test.cpp
     ${TESTS}/unit/entry_points_test.cpp
     ${TESTS}/unit/exchange_points_test.cpp
     ${TESTS}/unit/file_output_test.cpp
+    ${TESTS}/unit/host_version_test.cpp
     ${TESTS}/unit/ole_date_test.cpp
     ${TESTS}/unit/platform_settings_test.cpp
     ${TESTS}/unit/repeat_rule_test.cpp
@@ -66,6 +68,10 @@ set(UNIT_TEST_SOURCES
 if(NOT WIN32)
     # The settings engine of the POSIX build; under Wine it is compared with Windows' own.
     list(APPEND UNIT_TEST_SOURCES ${TESTS}/unit/profile_file_test.cpp)
+    # The PE reader of the POSIX build; under Wine it is compared with Windows' own.
+    list(APPEND UNIT_TEST_SOURCES ${TESTS}/unit/pe_version_test.cpp)
+    # An independent reader of the Cabrillo files: tlf, a Debian package.
+    list(APPEND UNIT_TEST_SOURCES ${TESTS}/unit/tlf_import_test.cpp)
 endif()
 stats_test(unit_tests SOURCES ${UNIT_TEST_SOURCES} LIBS stats_core)
 
@@ -82,12 +88,41 @@ endif()
 stats_test(library_tests SOURCES ${LIBRARY_TEST_SOURCES} LIBS ${LIBRARY_TEST_LIBS})
 add_dependencies(library_tests Stats)
 
+# The export of the real library, with the report boxes answered. On POSIX it runs without a
+# controlling terminal, so the header form of an export request finds none and is cancelled.
+if(WIN32)
+    set(REPORT_BOXES ${TESTS}/library/report_boxes_win32.cpp)
+else()
+    set(REPORT_BOXES ${TESTS}/library/report_boxes_posix.cpp)
+endif()
+add_executable(export_tests ${TESTS}/library/cabrillo_export_test.cpp ${REPORT_BOXES})
+target_include_directories(export_tests PRIVATE ${TESTS})
+target_link_libraries(export_tests PRIVATE plugin_loader GTest::gtest_main)
+target_link_options(export_tests PRIVATE ${EXE_LINK_OPTIONS})
+add_dependencies(export_tests Stats)
+if(WIN32)
+    stats_add_test(export_tests export_tests --gtest_brief=1)
+else()
+    stats_add_test(export_tests setsid -w $<TARGET_FILE:export_tests> --gtest_brief=1)
+endif()
+
 if(WIN32)
     stats_test(wine_tests SOURCES
         ${TESTS}/wine/ole_date_vs_oleaut32_test.cpp
         ${TESTS}/wine/profile_file_vs_kernel32_test.cpp
         ${SRC}/platform/profile_file.cpp
+        ${TESTS}/wine/pe_version_vs_version_dll_test.cpp
+        ${SRC}/platform/pe_version.cpp
         LIBS stats_core oleaut32)
+    # Stand-ins for the host's executables, with the versions the Cabrillo file names.
+    foreach(version 2_20 3_1_4 3_0_0)
+        add_executable(host_${version} ${TESTS}/wine/version_exes/tiny_main.cpp
+                       ${TESTS}/wine/version_exes/host_${version}.rc)
+        target_link_options(host_${version} PRIVATE -static)
+        add_dependencies(wine_tests host_${version})
+        target_compile_definitions(wine_tests PRIVATE
+                                   HOST_EXE_${version}="$<TARGET_FILE:host_${version}>")
+    endforeach()
 
     add_test(NAME dll_tables
              COMMAND sh ${TESTS}/check_dll_tables.sh

@@ -2,8 +2,11 @@
 // of the export.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "scoring/ole_date.h"
 
 class CCabrilloWriter {
 public:
@@ -27,4 +30,14 @@ public:
     std::string SoapBox;
 
     std::vector<std::string> QsoLines;
+
+    // Formats one QSO line, with Callsign in the own-call column, and appends it to QsoLines.
+    void AddQso(const std::string& call, int32_t freqKHz, const std::string& mode,
+                const DateRecord& time, const std::string& rstSent,
+                const std::string& exchSent, const std::string& rstRcvd,
+                const std::string& exchRcvd);
+    // Writes FileBase + ".cbr" in the current folder: the header with claimedScore and the
+    // host's version, QsoLines, the end marker. Returns the report for the operator; on a
+    // failure the file of that name, if any, is as it was.
+    std::string WriteLog(int32_t claimedScore) const;
 };

@@ -2,6 +2,7 @@
 // one POSIX back end implement it; nothing above this header includes a system header.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "scoring/ole_date.h"
@@ -32,5 +33,14 @@ bool writeWholeFile(const std::string& path, const std::string& bytes);
 // Test hook: the n-th file step from now on (creating the temporary file, each write, the
 // flush, the close, the replacement) fails as a full disk would; 0 lets every step succeed.
 void failNthFileStep(unsigned n);
+
+// The host's executables. True when path names a file that can be opened for reading with no
+// sharing; it is closed again at once and never read.
+bool canOpenExclusively(const std::string& path);
+// The dwFileVersionMS and dwFileVersionLS of the fixed file information in the version
+// resource of an executable. A bare name is looked up as the system looks up version
+// resources (Windows: the library search order; POSIX: the current folder). False, the
+// numbers untouched, when none could be read.
+bool readFileVersion(const std::string& path, uint32_t& versionMs, uint32_t& versionLs);
 
 }  // namespace platform

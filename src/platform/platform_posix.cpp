@@ -12,6 +12,7 @@
 #include <ctime>
 
 #include "platform/file_steps.h"
+#include "platform/pe_version.h"
 #include "platform/profile_file.h"
 
 namespace platform {
@@ -121,6 +122,27 @@ bool writeWholeFile(const std::string& path, const std::string& bytes)
         ::unlink(temporary.c_str());
     }
     return ok;
+}
+
+bool canOpenExclusively(const std::string& path)
+{
+    // POSIX has no sharing modes; a folder is refused as Windows refuses it.
+    const int fd = ::open(nativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    const bool isFile = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    ::close(fd);
+    return isFile;
+}
+
+bool readFileVersion(const std::string& path, uint32_t& versionMs, uint32_t& versionLs)
+{
+    struct stat info {};
+    const std::string file = nativePath(path);
+    return ::stat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+           pe::readFileFixedVersion(file, versionMs, versionLs);
 }
 
 }  // namespace platform

@@ -105,4 +105,42 @@ bool writeWholeFile(const std::string& path, const std::string& bytes)
     return ok;
 }
 
+bool canOpenExclusively(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    CloseHandle(file);
+    return true;
+}
+
+bool readFileVersion(const std::string& path, uint32_t& versionMs, uint32_t& versionLs)
+{
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &handle);
+    if (size == 0) {
+        return false;
+    }
+    std::vector<char> data(size);
+    if (!GetFileVersionInfoA(path.c_str(), 0, size, data.data())) {
+        return false;
+    }
+    void* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(data.data(), "\\", &value, &length) || value == nullptr ||
+        length < sizeof(VS_FIXEDFILEINFO)) {
+        return false;
+    }
+    const VS_FIXEDFILEINFO* info = static_cast<const VS_FIXEDFILEINFO*>(value);
+    // Numbers from a block without the signature were never a version.
+    if (info->dwSignature != 0xFEEF04BDu) {
+        return false;
+    }
+    versionMs = info->dwFileVersionMS;
+    versionLs = info->dwFileVersionLS;
+    return true;
+}
+
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "cabrillo/export_run.h"
 #include "cabrillo/settings.h"
 #include "platform/platform.h"
 #include "plugin/entry_args.h"
@@ -145,6 +146,9 @@ const char* GetResult0(int* score)
         }
         // The summary stands whether or not the settings file could be written.
         writeSetting(pluginSettings(), "Claimed", std::to_string(g_Score));
+        if (g_ExportCabrillo != 0) {
+            runCabrilloExport(g_Contacts, g_CabrilloWriter, g_Score, score);
+        }
     } catch (...) {
     }
     return g_ResultText.c_str();
