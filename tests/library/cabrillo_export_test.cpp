@@ -99,7 +99,7 @@ TEST_F(CabrilloExport, MinusOneBackTheRealScoreKeptEachContactOnceEveryLineTagge
     EXPECT_EQ(name.substr(name.size() - 4), ".cbr");
     EXPECT_EQ(score, -1);
     EXPECT_NE(summary.find("Score:  9"), std::string::npos) << summary;
-    EXPECT_NE(readFile(settingsPath).find("Claimed=9"), std::string::npos);
+    EXPECT_NE(support::fileText(settingsPath).find("Claimed=9"), std::string::npos);
 
     const std::vector<std::string> lines = crlfLines(support::fileText(name));
     ASSERT_GE(lines.size(), 22u);
