@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "cabrillo/settings.h"
+#include "hostauto/host_setup.h"
 #include "platform/platform.h"
 #include "plugin/entry_args.h"
 #include "plugin/module_state.h"
@@ -145,6 +146,9 @@ const char* GetResult0(int* score)
         }
         // The summary stands whether or not the settings file could be written.
         writeSetting(pluginSettings(), "Claimed", std::to_string(g_Score));
+        if (g_HostSetupSent == 0) {
+            SetUpHost(g_HostDispatch, g_HostSetupSent);
+        }
     } catch (...) {
     }
     return g_ResultText.c_str();
