@@ -73,6 +73,13 @@ set(LIBRARY_TEST_SOURCES
     ${TESTS}/library/check_call_test.cpp
     ${TESTS}/library/entry_points_test.cpp)
 set(LIBRARY_TEST_LIBS plugin_loader)
+list(APPEND LIBRARY_TEST_SOURCES ${TESTS}/library/host_automation_test.cpp)
+if(WIN32)
+    list(APPEND LIBRARY_TEST_SOURCES ${TESTS}/library/fake_host_object_win32.cpp)
+    list(APPEND LIBRARY_TEST_LIBS ole32 oleaut32 uuid advapi32)
+else()
+    list(APPEND LIBRARY_TEST_SOURCES ${TESTS}/library/fake_host_object_posix.cpp)
+endif()
 if(WIN32)
     list(APPEND LIBRARY_TEST_SOURCES
         ${TESTS}/library/message_box_win32_test.cpp
