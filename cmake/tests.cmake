@@ -66,6 +66,9 @@ set(UNIT_TEST_SOURCES
 if(NOT WIN32)
     # The settings engine of the POSIX build; under Wine it is compared with Windows' own.
     list(APPEND UNIT_TEST_SOURCES ${TESTS}/unit/profile_file_test.cpp)
+    # The host client on the native running-object table; under Wine the library tests run the
+    # set-up against COM.
+    list(APPEND UNIT_TEST_SOURCES ${TESTS}/unit/host_application_test.cpp)
 endif()
 stats_test(unit_tests SOURCES ${UNIT_TEST_SOURCES} LIBS stats_core)
 
