@@ -3,6 +3,11 @@
 
 #include "platform/platform.h"
 
+// At unload this runs among the library's static destructors, on Windows under the loader
+// lock. That is safe for the host's object: it lives in the host's own apartment, so the
+// reference is the object itself and Release is a plain call into the host, which outlives
+// the plug-in; and every CoInitialize of ours was balanced when its attempt ended, so no
+// CoUninitialize of ours can have cut it off.
 CHostApplication::~CHostApplication()
 {
     if (dispatch != nullptr && autoRelease != 0) {
