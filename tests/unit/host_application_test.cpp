@@ -91,18 +91,4 @@ TEST_F(HostApplicationTest, AnAttemptReleasesAReferenceNobodyTook)
     EXPECT_EQ(find("Unit.Missing"), nullptr);
 }
 
-TEST_F(HostApplicationTest, TheTableRefusesIncompleteObjectsAndUnknownNames)
-{
-    StatsRunningObject incomplete = runningObject(first);
-    incomplete.invoke = nullptr;
-    EXPECT_EQ(StatsRegisterRunningObject("Unit.Incomplete", &incomplete), 0);
-    EXPECT_EQ(StatsRegisterRunningObject("Unit.Null", nullptr), 0);
-    EXPECT_EQ(StatsRegisterRunningObject(nullptr, &incomplete), 0);
-    EXPECT_EQ(find("Unit.Incomplete"), nullptr);
-    EXPECT_EQ(StatsRevokeRunningObject("Unit.Incomplete"), 0);
-    EXPECT_EQ(StatsRevokeRunningObject(nullptr), 0);
-    EXPECT_EQ(StatsRevokeRunningObject("Unit.First"), 1);
-    EXPECT_EQ(find("Unit.First"), nullptr);
-}
-
 }  // namespace
