@@ -72,6 +72,9 @@ if(NOT WIN32)
     list(APPEND UNIT_TEST_SOURCES ${TESTS}/unit/pe_version_test.cpp)
     # An independent reader of the Cabrillo files: tlf, a Debian package.
     list(APPEND UNIT_TEST_SOURCES ${TESTS}/unit/tlf_import_test.cpp)
+    # The host client on the native running-object table; under Wine the library tests run the
+    # set-up against COM.
+    list(APPEND UNIT_TEST_SOURCES ${TESTS}/unit/host_application_test.cpp)
 endif()
 stats_test(unit_tests SOURCES ${UNIT_TEST_SOURCES} LIBS stats_core)
 
@@ -79,6 +82,13 @@ set(LIBRARY_TEST_SOURCES
     ${TESTS}/library/check_call_test.cpp
     ${TESTS}/library/entry_points_test.cpp)
 set(LIBRARY_TEST_LIBS plugin_loader)
+list(APPEND LIBRARY_TEST_SOURCES ${TESTS}/library/host_automation_test.cpp)
+if(WIN32)
+    list(APPEND LIBRARY_TEST_SOURCES ${TESTS}/library/fake_host_object_win32.cpp)
+    list(APPEND LIBRARY_TEST_LIBS ole32 oleaut32 uuid advapi32)
+else()
+    list(APPEND LIBRARY_TEST_SOURCES ${TESTS}/library/fake_host_object_posix.cpp)
+endif()
 if(WIN32)
     list(APPEND LIBRARY_TEST_SOURCES
         ${TESTS}/library/message_box_win32_test.cpp

@@ -43,4 +43,40 @@ bool canOpenExclusively(const std::string& path);
 // numbers untouched, when none could be read.
 bool readFileVersion(const std::string& path, uint32_t& versionMs, uint32_t& versionLs);
 
+// Automation: the running object that a program registers under a programmatic identifier.
+// Above this seam a dispatch reference is opaque; each one held must be released once.
+struct AutomationObject;
+
+// One attempt to reach a running object: looks up the class registered for progId, brings up
+// the automation services on the calling thread, asks the running object of that class for its
+// dispatch reference and drops the object reference it went through. The services stay up
+// until the attempt ends, and come down then only if this attempt brought them up.
+class AutomationAttempt {
+public:
+    explicit AutomationAttempt(const char* progId);
+    ~AutomationAttempt();
+    AutomationAttempt(const AutomationAttempt&) = delete;
+    AutomationAttempt& operator=(const AutomationAttempt&) = delete;
+
+    // The dispatch reference found, or null; the caller owns it from then on. One that is not
+    // taken is released when the attempt ends.
+    AutomationObject* takeDispatch()
+    {
+        AutomationObject* taken = found_;
+        found_ = nullptr;
+        return taken;
+    }
+
+private:
+    AutomationObject* found_ = nullptr;
+    bool servicesUp_ = false;
+};
+
+// Calls method member of object with one text argument (8-bit, the ANSI code page) and no
+// result. False when the call failed, an exception raised by the object included.
+bool invokeWithText(AutomationObject* object, long member, const char* text);
+
+// Drops one reference to object; null is allowed.
+void releaseAutomationObject(AutomationObject* object);
+
 }  // namespace platform

@@ -7,6 +7,7 @@
 
 #include "cabrillo/export_run.h"
 #include "cabrillo/settings.h"
+#include "hostauto/host_setup.h"
 #include "platform/platform.h"
 #include "plugin/entry_args.h"
 #include "plugin/module_state.h"
@@ -148,6 +149,9 @@ const char* GetResult0(int* score)
         writeSetting(pluginSettings(), "Claimed", std::to_string(g_Score));
         if (g_ExportCabrillo != 0) {
             runCabrilloExport(g_Contacts, g_CabrilloWriter, g_Score, score);
+        }
+        if (g_HostSetupSent == 0) {
+            SetUpHost(g_HostDispatch, g_HostSetupSent);
         }
     } catch (...) {
     }
