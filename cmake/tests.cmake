@@ -31,8 +31,16 @@ endif()
 # Every test runs in a working folder of its own, test-run/NAME, with the host's Plugins
 # folder. The folders are made afresh by the first test of each run (see the end of this
 # file), so deleting them never breaks the next run.
+# Natively the tests run in a session of their own, with no controlling terminal, as a host
+# started headless would: the header form must not wait for an operator at the terminal.
+if(WIN32)
+    set(TEST_SESSION)
+else()
+    set(TEST_SESSION setsid --wait)
+endif()
+
 function(stats_add_test name)
-    add_test(NAME ${name} COMMAND ${ARGN} WORKING_DIRECTORY ${TEST_RUN}/${name})
+    add_test(NAME ${name} COMMAND ${TEST_SESSION} ${ARGN} WORKING_DIRECTORY ${TEST_RUN}/${name})
     set_tests_properties(${name} PROPERTIES
         FIXTURES_REQUIRED "${TEST_FIXTURES}"
         # A window nobody closes must not hold up the run for long.
@@ -49,7 +57,7 @@ function(stats_test name)
     target_include_directories(${name} PRIVATE ${TESTS})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
     target_link_options(${name} PRIVATE ${EXE_LINK_OPTIONS})
-    stats_add_test(${name} ${name} --gtest_brief=1)
+    stats_add_test(${name} $<TARGET_FILE:${name}> --gtest_brief=1)
 endfunction()
 
 set(UNIT_TEST_SOURCES
