@@ -92,6 +92,7 @@ set(LIBRARY_TEST_SOURCES
 set(LIBRARY_TEST_LIBS plugin_loader)
 if(WIN32)
     list(APPEND LIBRARY_TEST_SOURCES
+        ${TESTS}/library/header_dialog_win32_test.cpp
         ${TESTS}/library/message_box_win32_test.cpp
         ${TESTS}/library/version_resource_win32_test.cpp)
     list(APPEND LIBRARY_TEST_LIBS version)
