@@ -7,10 +7,14 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <vector>
 #include <string>
 
 #include "platform/header_dialog_controls.h"
 #include "platform/platform.h"
+#include "plugin/exports.h"
+#include "plugin/module_state.h"
 
 namespace {
 
@@ -211,6 +215,53 @@ TEST(HeaderForm, WithNoControllingTerminalItIsNotConfirmed)
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: confirmed, 2: texts changed";
+}
+
+int resetStats(int exportCabrillo, const char* callsign)
+{
+    return ResetStats0(nullptr, exportCabrillo, callsign, nullptr, nullptr, nullptr, nullptr,
+                       nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0,
+                       0, 0, 0.0, 0.0, nullptr, nullptr, nullptr);
+}
+
+// The checks of the child below; its exit status is the number of the first that failed.
+int resetWithoutTerminal()
+{
+    ::setsid();
+    std::remove("Plugins/VESTAR.ini");
+    g_CabrilloWriter.QsoLines = {"QSO: kept"};
+    g_CabrilloWriter.FileBase = "untouched";
+    const bool checks[] = {
+        resetStats(0, "Q1AB/P") == 1,
+        g_CabrilloWriter.FileBase == "untouched",
+        resetStats(1, "Q1AB/P") == 1,
+        g_CabrilloWriter.FileBase == "Q1AB_P",
+        g_CabrilloWriter.Operators == "Q1AB/P",
+        g_CabrilloWriter.Contest == "VSC",
+        g_CabrilloWriter.QsoLines == std::vector<std::string>{"QSO: kept"},
+        resetStats(1, nullptr) == 1,
+        g_CabrilloWriter.FileBase == "QQLOG",
+    };
+    for (std::size_t i = 0; i < sizeof checks / sizeof checks[0]; ++i) {
+        if (!checks[i]) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    return 0;
+}
+
+TEST(HeaderForm, ResetStatsRunsSetupHeaderOnlyWithTheExportFlag)
+{
+    // A headless host: the form cannot be shown, so the record keeps what was loaded.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(resetWithoutTerminal());
+    }
+    ASSERT_GT(child, 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the check that failed, counted from 1";
 }
 
 }  // namespace

@@ -10,8 +10,6 @@
 #include "cabrillo/cabrillo_writer.h"
 #include "cabrillo/settings.h"
 #include "platform/platform.h"
-#include "plugin/exports.h"
-#include "plugin/module_state.h"
 #include "support/files.h"
 
 namespace {
@@ -268,35 +266,6 @@ TEST_F(HeaderSetup, FileBaseIsAPlainFileNameInTheCurrentFolder)
         EXPECT_EQ(writer.FileBase, row.expected) << "callsign \"" << row.callsign << "\"";
         EXPECT_EQ(writer.Callsign, row.callsign);
     }
-}
-
-int resetStats(int exportCabrillo, const char* callsign)
-{
-    return ResetStats0(nullptr, exportCabrillo, callsign, nullptr, nullptr, nullptr, nullptr,
-                       nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0,
-                       0, 0, 0.0, 0.0, nullptr, nullptr, nullptr);
-}
-
-TEST(ResetStats, RunsSetupHeaderWithTheCallsignOnlyWhenExportIsRequested)
-{
-    // Here the dialog cannot be shown (no terminal natively, no template in this program under
-    // Windows), so it is not confirmed and the record keeps what was loaded.
-    if (std::FILE* terminal = std::fopen("/dev/tty", "r")) {
-        std::fclose(terminal);
-        GTEST_SKIP() << "a terminal would show the header form";
-    }
-    std::remove("Plugins/VESTAR.ini");
-    g_CabrilloWriter.QsoLines = {"QSO: kept"};
-    g_CabrilloWriter.FileBase = "untouched";
-    EXPECT_EQ(resetStats(0, "Q1AB/P"), 1);
-    EXPECT_EQ(g_CabrilloWriter.FileBase, "untouched");
-    EXPECT_EQ(resetStats(1, "Q1AB/P"), 1);
-    EXPECT_EQ(g_CabrilloWriter.FileBase, "Q1AB_P");
-    EXPECT_EQ(g_CabrilloWriter.Operators, "Q1AB/P");
-    EXPECT_EQ(g_CabrilloWriter.Contest, "VSC");
-    EXPECT_EQ(g_CabrilloWriter.QsoLines, std::vector<std::string>{"QSO: kept"});
-    EXPECT_EQ(resetStats(1, nullptr), 1);
-    EXPECT_EQ(g_CabrilloWriter.FileBase, "QQLOG");
 }
 
 TEST(ReplaceAll, ReplacesEveryOccurrenceAndNeverSearchesInsertedText)
