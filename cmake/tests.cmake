@@ -31,8 +31,16 @@ endif()
 # Every test runs in a working folder of its own, test-run/NAME, with the host's Plugins
 # folder. The folders are made afresh by the first test of each run (see the end of this
 # file), so deleting them never breaks the next run.
+# Natively the tests run in a session of their own, with no controlling terminal, as a host
+# started headless would: the header form must not wait for an operator at the terminal.
+if(WIN32)
+    set(TEST_SESSION)
+else()
+    set(TEST_SESSION setsid --wait)
+endif()
+
 function(stats_add_test name)
-    add_test(NAME ${name} COMMAND ${ARGN} WORKING_DIRECTORY ${TEST_RUN}/${name})
+    add_test(NAME ${name} COMMAND ${TEST_SESSION} ${ARGN} WORKING_DIRECTORY ${TEST_RUN}/${name})
     set_tests_properties(${name} PROPERTIES
         FIXTURES_REQUIRED "${TEST_FIXTURES}"
         # A window nobody closes must not hold up the run for long.
@@ -49,7 +57,12 @@ function(stats_test name)
     target_include_directories(${name} PRIVATE ${TESTS})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
     target_link_options(${name} PRIVATE ${EXE_LINK_OPTIONS})
-    stats_add_test(${name} ${name} --gtest_brief=1)
+    if(WIN32)
+        # The target's name, which ctest runs through the cross-compiling emulator.
+        stats_add_test(${name} ${name} --gtest_brief=1)
+    else()
+        stats_add_test(${name} $<TARGET_FILE:${name}> --gtest_brief=1)
+    endif()
 endfunction()
 
 set(UNIT_TEST_SOURCES
@@ -60,6 +73,7 @@ set(UNIT_TEST_SOURCES
     ${TESTS}/unit/exchange_points_test.cpp
     ${TESTS}/unit/file_output_test.cpp
     ${TESTS}/unit/host_version_test.cpp
+    ${TESTS}/unit/header_setup_test.cpp
     ${TESTS}/unit/ole_date_test.cpp
     ${TESTS}/unit/platform_settings_test.cpp
     ${TESTS}/unit/repeat_rule_test.cpp
@@ -75,8 +89,11 @@ if(NOT WIN32)
     # The host client on the native running-object table; under Wine the library tests run the
     # set-up against COM.
     list(APPEND UNIT_TEST_SOURCES ${TESTS}/unit/host_application_test.cpp)
+    # The header form on a pseudo-terminal (forkpty).
+    list(APPEND UNIT_TEST_SOURCES ${TESTS}/unit/header_form_posix_test.cpp)
+    set(UNIT_TEST_LIBS util)
 endif()
-stats_test(unit_tests SOURCES ${UNIT_TEST_SOURCES} LIBS stats_core)
+stats_test(unit_tests SOURCES ${UNIT_TEST_SOURCES} LIBS stats_core ${UNIT_TEST_LIBS})
 
 set(LIBRARY_TEST_SOURCES
     ${TESTS}/library/check_call_test.cpp
@@ -91,6 +108,7 @@ else()
 endif()
 if(WIN32)
     list(APPEND LIBRARY_TEST_SOURCES
+        ${TESTS}/library/header_dialog_win32_test.cpp
         ${TESTS}/library/message_box_win32_test.cpp
         ${TESTS}/library/version_resource_win32_test.cpp)
     list(APPEND LIBRARY_TEST_LIBS version)

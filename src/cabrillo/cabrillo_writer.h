@@ -3,10 +3,16 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "cabrillo/settings.h"
 #include "scoring/ole_date.h"
+
+namespace platform {
+struct HeaderDialogTexts;
+}
 
 class CCabrilloWriter {
 public:
@@ -40,4 +46,18 @@ public:
     // host's version, QsoLines, the end marker. Returns the report for the operator; on a
     // failure the file of that name, if any, is as it was.
     std::string WriteLog(int32_t claimedScore) const;
+
+    // Shows the header dialog; true when the operator confirmed it with OK. The plug-in passes
+    // the platform's dialog, tests a scripted one.
+    using HeaderDialog = std::function<bool(platform::HeaderDialogTexts&)>;
+
+    // Loads the header from the settings and shows it in the dialog; on OK saves it back and
+    // puts it into file form. 1 when confirmed with OK, otherwise 0.
+    int SetupHeader(const std::string& callsign, const SettingsLocation& settings,
+                    const HeaderDialog& dialog);
+
+    // source with every occurrence of search (never empty) replaced; text that was inserted
+    // is not searched again.
+    static std::string ReplaceAll(const std::string& source, const std::string& search,
+                                  const std::string& replacement);
 };

@@ -25,6 +25,33 @@ void showMessageBox(const std::string& text, const char* caption, unsigned style
 // The system clock in UTC, to the second.
 DateTimeParts utcNow();
 
+// The Cabrillo header dialog: one text per control. A line break typed into the soapbox is
+// "\r\n".
+struct HeaderDialogTexts {
+    std::string callsign;
+    std::string claimed;
+    std::string club;
+    std::string categoryOperator;
+    std::string contest;
+    std::string email;
+    std::string name;
+    std::string operators;
+    std::string soapBox;
+    std::string address;
+    std::string categoryBand;
+    std::string categoryMode;
+    std::string categoryPower;
+    std::string addressPostalCode;
+    std::string addressCountry;
+    std::string addressCity;
+    std::string categoryOverlay;
+};
+
+// Shows the dialog modally, with no owner, starting from texts. True when the operator
+// confirmed with OK: texts then hold what the controls held. Otherwise (CANCEL, closed, or the
+// dialog could not be shown at all) false, and texts are as they were.
+bool showHeaderDialog(HeaderDialogTexts& texts);
+
 // Output files. The bytes become the whole new content of path ("\" separators, relative to
 // the current folder): written to a temporary file beside it, flushed and closed, which then
 // replaces the target. False when any step failed; the target is then as it was before.

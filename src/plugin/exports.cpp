@@ -71,6 +71,10 @@ int ResetStats0(const char*, int exportCabrillo, const char* callsign, const COl
         clearStore(g_Contacts, g_Bands);
         g_ExportCabrillo = exportCabrillo;
         g_Callsign = textArg(callsign);
+        if (g_ExportCabrillo != 0) {
+            g_CabrilloWriter.SetupHeader(textArg(callsign), pluginSettings(),
+                                         platform::showHeaderDialog);
+        }
     } catch (...) {
     }
     return 1;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 struct SeenWindow {
     bool found = false;
@@ -43,8 +44,32 @@ inline HWND findDialogOfThisProcess()
     return found;
 }
 
+inline std::string className(HWND window)
+{
+    char buffer[256] = {};
+    GetClassNameA(window, buffer, sizeof buffer);
+    return buffer;
+}
+
+// The list items of a combo box, in the order of its list.
+inline std::vector<std::string> comboItems(HWND combo)
+{
+    std::vector<std::string> items;
+    const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::string item(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, '\0');
+        SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&item[0]));
+        item.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+        items.push_back(item);
+    }
+    return items;
+}
+
 // Runs action (which opens a modal window) while a helper thread waits up to ten seconds
-// for the window, records it, lets inspect look at it, and presses the button with buttonId.
+// for the window, records it, lets inspect look at it (and type into it), and presses the
+// button with buttonId; with buttonId 0 inspect is left to close the window itself.
 inline SeenWindow answerModalWindow(const std::function<void()>& action, int buttonId,
                                     const std::function<void(HWND)>& inspect = nullptr)
 {
@@ -62,7 +87,9 @@ inline SeenWindow answerModalWindow(const std::function<void()>& action, int but
                 if (inspect) {
                     inspect(window);
                 }
-                PostMessageA(window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), 0);
+                if (buttonId != 0) {
+                    PostMessageA(window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), 0);
+                }
                 return;
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
