@@ -98,14 +98,6 @@ else()
                      $<TARGET_FILE:Stats> ${STATS_DEF})
 endif()
 
-if(WIN32)
-    set(DRIVER_EMULATOR ${CMAKE_CROSSCOMPILING_EMULATOR})
-else()
-    set(DRIVER_EMULATOR "")
-endif()
-stats_add_test(driver_sample sh ${TESTS}/driver_sample.sh
-    $<TARGET_FILE:stats_driver> $<TARGET_FILE:Stats> ${DRIVER_EMULATOR})
-
 get_property(TEST_FOLDERS GLOBAL PROPERTY STATS_TEST_FOLDERS)
 list(JOIN TEST_FOLDERS "|" TEST_FOLDERS)
 add_test(NAME test_folders
