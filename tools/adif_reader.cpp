@@ -170,7 +170,8 @@ private:
         }
         Tag tag;
         if (!readTag(bytes_, at, tag)) {
-            return skipRecord(at + 1, "a tag at byte " + std::to_string(at) + " has no closing '>'");
+            return skipRecord(at + 1,
+                              "a tag at byte " + std::to_string(at) + " has no closing '>'");
         }
         if (!tag.hasLength) {
             if (tag.name == "EOR") {

@@ -186,6 +186,12 @@ void printLines(const std::string& text)
     }
 }
 
+// "1 warning", "2 warnings".
+std::string counted(std::size_t count, const std::string& noun)
+{
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
 std::string hostDateText(const DateRecord& date, const char* pattern)
 {
     return formatDateRecord(date, pattern);
@@ -214,6 +220,11 @@ public:
         if (options_.command == "score") {
             status = score(false);
         } else if (options_.command == "export") {
+            // The export replaces the file anyway; gone beforehand, an old one cannot pass for
+            // the new.
+            if (std::remove(cabrilloName().c_str()) == 0) {
+                say("the earlier " + cabrilloName() + " is replaced");
+            }
             status = score(true);
             if (status == Clean) {
                 status = checkCabrillo();
@@ -346,14 +357,13 @@ private:
             std::printf("%s: warning: %s\n", name.c_str(), warning.c_str());
         }
         if (problems.empty()) {
-            std::printf("%s: %s QSO lines: every contact once, field for field; %s warnings\n",
-                        name.c_str(), std::to_string(cabrillo.qsos.size()).c_str(),
-                        std::to_string(warnings.size()).c_str());
+            std::printf("%s: %s: every contact once, field for field; %s\n", name.c_str(),
+                        counted(cabrillo.qsos.size(), "QSO line").c_str(),
+                        counted(warnings.size(), "warning").c_str());
             return Clean;
         }
-        std::printf("%s: %s problems, %s warnings\n", name.c_str(),
-                    std::to_string(problems.size()).c_str(),
-                    std::to_string(warnings.size()).c_str());
+        std::printf("%s: %s, %s\n", name.c_str(), counted(problems.size(), "problem").c_str(),
+                    counted(warnings.size(), "warning").c_str());
         return Found;
     }
 
@@ -376,8 +386,8 @@ private:
             if (finding.tooEarly) {
                 ++early;
                 line += "too early after record " + std::to_string(earlier.record) + " " +
-                        describe(earlier) + ", " + std::to_string(finding.minutesToWait) +
-                        (finding.minutesToWait == 1 ? " minute" : " minutes") + " still to wait";
+                        describe(earlier) + ", " + counted(finding.minutesToWait, "minute") +
+                        " still to wait";
             } else {
                 ++repeats;
                 line += "exact repeat of record " + std::to_string(earlier.record) + " " +
@@ -385,9 +395,9 @@ private:
             }
             std::printf("%s\n", line.c_str());
         }
-        std::printf("audit: %s contacts, %s exact repeats, %s too early\n",
-                    std::to_string(log_.contacts.size()).c_str(),
-                    std::to_string(repeats).c_str(), std::to_string(early).c_str());
+        std::printf("audit: %s, %s, %s too early\n",
+                    counted(log_.contacts.size(), "contact").c_str(),
+                    counted(repeats, "exact repeat").c_str(), std::to_string(early).c_str());
         return findings.empty() ? Clean : Found;
     }
 
@@ -439,11 +449,11 @@ int main(int argc, char** argv)
     if (!options.callGiven && log.stationCall.empty()) {
         say(path + ": no STATION_CALLSIGN or OPERATOR in the log; give --call");
     }
-    say(path + ": " + std::to_string(log.contacts.size()) + " contacts read");
+    say(path + ": " + counted(log.contacts.size(), "contact") + " read");
 
     const int status = Driver(options, log, title).run();
     if (log.skipped > 0) {
-        say(path + ": " + std::to_string(log.skipped) + " records skipped");
+        say(path + ": " + counted(log.skipped, "record") + " skipped");
         return status == Clean || status == Found ? BadLog : status;
     }
     return status;
