@@ -161,13 +161,32 @@ else()
                      $<TARGET_FILE:Stats> ${STATS_DEF})
 endif()
 
+# The host driver: its pieces, then the real program end to end on the sample log.
+stats_test(driver_tests SOURCES
+    ${TESTS}/driver/adif_log_test.cpp
+    ${TESTS}/driver/cabrillo_check_test.cpp
+    ${TESTS}/driver/log_audit_test.cpp
+    LIBS driver_logic)
+
 if(WIN32)
     set(DRIVER_EMULATOR ${CMAKE_CROSSCOMPILING_EMULATOR})
 else()
     set(DRIVER_EMULATOR "")
 endif()
-stats_add_test(driver_sample sh ${TESTS}/driver_sample.sh
-    $<TARGET_FILE:stats_driver> $<TARGET_FILE:Stats> ${DRIVER_EMULATOR})
+set(SAMPLE_LOG ${PROJECT_SOURCE_DIR}/examples/vsc-sample.adi)
+stats_add_test(vscscore_sample sh ${TESTS}/driver/vscscore_sample.sh
+    $<TARGET_FILE:vscscore> $<TARGET_FILE:Stats> ${SAMPLE_LOG} ${DRIVER_EMULATOR})
+stats_add_test(vscscore_export sh ${TESTS}/driver/vscscore_export.sh
+    $<TARGET_FILE:vscscore> $<TARGET_FILE:Stats> ${SAMPLE_LOG} ${DRIVER_EMULATOR})
+if(WIN32)
+    # The native build of the same tree, where there is one, must write the same file.
+    set(NATIVE_BUILD ${PROJECT_SOURCE_DIR}/build/native)
+    if(EXISTS ${NATIVE_BUILD}/vscscore)
+        set_property(TEST vscscore_export APPEND PROPERTY ENVIRONMENT
+            "STATS_REFERENCE_DRIVER=${NATIVE_BUILD}/vscscore"
+            "STATS_REFERENCE_LIBRARY=${NATIVE_BUILD}/libStats.so")
+    endif()
+endif()
 
 get_property(TEST_FOLDERS GLOBAL PROPERTY STATS_TEST_FOLDERS)
 list(JOIN TEST_FOLDERS "|" TEST_FOLDERS)

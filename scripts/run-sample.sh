@@ -1,23 +1,50 @@
 #!/bin/sh
-# The main job on the bundled sample: builds both libraries and drives each through a short
-# scripted scoring run, the native library directly and Stats.dll under Wine.
+# The main job on the bundled sample log: builds both libraries and vscscore, then scores,
+# exports and audits examples/vsc-sample.adi with the native library and, under Wine, with
+# Stats.dll, and shows that the two Cabrillo files are identical. The files stay in
+# build/sample/native and build/sample/windows.
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/build.sh >/dev/null
 root=$(pwd)
-
+sample=$root/examples/vsc-sample.adi
+out=$root/build/sample
+rm -rf "$out"
 # The host's working folder: the plug-in's settings live in its Plugins folder.
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/native/Plugins" "$work/windows/Plugins"
+mkdir -p "$out/native/Plugins" "$out/windows/Plugins"
+status=0
 
-echo "== native library"
-(cd "$work/native" && "$root/build/native/stats_driver" "$root/build/native/libStats.so")
-echo "-- Plugins/VESTAR.ini:"
-cat "$work/native/Plugins/VESTAR.ini"
+# FOLDER PROGRAM...: score, export (no terminal, so the header form takes the saved values),
+# audit (status 1 when it finds repeats, as on this sample).
+run_sample() {
+    folder=$1
+    shift
+    cd "$folder"
+    echo "\$ vscscore score examples/vsc-sample.adi"
+    "$@" score "$sample" || status=1
+    echo
+    echo "\$ vscscore export examples/vsc-sample.adi"
+    : | "$@" export "$sample" || status=1
+    echo
+    echo "\$ vscscore audit examples/vsc-sample.adi"
+    "$@" audit "$sample" || [ $? -eq 1 ] || status=1
+    cd "$root"
+}
+
+echo "== native: build/native/vscscore with libStats.so"
+run_sample "$out/native" "$root/build/native/vscscore"
 echo
-echo "== Stats.dll under Wine"
-(cd "$work/windows" && "$root/cmake/wine-run.sh" "$root/build/windows/wineprefix" \
-    "$root/build/windows/stats_driver.exe" "$root/build/windows/Stats.dll" 2>/dev/null)
-echo "-- Plugins/VESTAR.ini:"
-cat "$work/windows/Plugins/VESTAR.ini"
+echo "== Windows: build/windows/vscscore.exe with Stats.dll under Wine"
+if sh cmake/wine-run.sh --probe 2>/dev/null; then
+    run_sample "$out/windows" sh "$root/cmake/wine-run.sh" "$root/build/windows/vscscore.exe"
+    echo
+    if cmp "$out/native/Q9VSC.cbr" "$out/windows/Q9VSC.cbr"; then
+        echo "The two Cabrillo files, build/sample/native/Q9VSC.cbr and" \
+             "build/sample/windows/Q9VSC.cbr, are identical."
+    else
+        status=1
+    fi
+else
+    echo "skipped: this machine cannot run 32-bit x86 programs, so Wine cannot run here"
+fi
+exit "$status"

@@ -20,6 +20,9 @@ struct StatsPlugin {
     decltype(&::StatsIsValidExchg0) IsValidExchg0 = nullptr;
 };
 
+// The library's file name on this platform, as the build makes it.
+const char* pluginFileName();
+
 // Fills every entry point; on failure says what is missing in error and leaves nothing loaded.
 bool loadStatsPlugin(const std::string& path, StatsPlugin& plugin, std::string& error);
 void unloadStatsPlugin(StatsPlugin& plugin);

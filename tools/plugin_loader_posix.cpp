@@ -3,6 +3,11 @@
 
 #include "plugin_loader_common.h"
 
+const char* pluginFileName()
+{
+    return "libStats.so";
+}
+
 bool loadStatsPlugin(const std::string& path, StatsPlugin& plugin, std::string& error)
 {
     plugin = StatsPlugin();

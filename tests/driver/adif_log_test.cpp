@@ -1,0 +1,134 @@
+// ADIF files as loggers write them, well and badly: what is read, repaired and skipped.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "log_file.h"
+
+namespace {
+
+// call|date time|Hz|band|mode|rst sent|rst rcvd|exch sent|exch rcvd, ";" between contacts.
+std::string contactsOf(const LoadedLog& log)
+{
+    std::string text;
+    for (const LogContact& c : log.contacts) {
+        const HostContact& h = c.host;
+        text += (text.empty() ? "" : ";") + h.call + "|" +
+                formatDateRecord(h.time, "%Y-%m-%d %H:%M:%S") + "|" +
+                std::to_string(h.frequencyHz) + "|" + h.band + "|" + h.mode + "|" + h.rstSent +
+                "|" + h.rstRcvd + "|" + h.exchSent + "|" + h.exchRcvd;
+    }
+    return text;
+}
+
+std::string messagesOf(const LoadedLog& log)
+{
+    std::string text;
+    for (const std::string& message : log.messages) {
+        text += message + "\n";
+    }
+    return text;
+}
+
+const std::string Q = "<CALL:5>Q1ABC<QSO_DATE:8>20250215<TIME_ON:4>0605<BAND:3>40m";
+const std::string Q1 = "Q1ABC|2025-02-15 06:05:00|0|40|||||";
+
+struct Row {
+    const char* name;
+    std::string file;
+    std::string contacts;
+    std::string messages;
+    std::size_t skipped;
+    std::string station;
+};
+
+const Row Rows[] = {
+    {"minimal record", Q + "<EOR>", Q1, "", 0, ""},
+    {"names and tags in any case",
+     "<call:5>Q1ABC<Qso_Date:8>20250215<time_on:4>0605<band:3>40M<eor>", Q1, "", 0, ""},
+    {"type indicators",
+     "<CALL:5:S>Q1ABC<QSO_DATE:8:D>20250215<TIME_ON:6:T>060507<FREQ:7:N>14.0745<EOR>",
+     "Q1ABC|2025-02-15 06:05:07|14074500|20|||||", "", 0, ""},
+    {"header and junk between fields, CR LF",
+     "exported\r\n<ADIF_VER:5>3.1.4 <eoh>\r\n<CALL:5>Q1ABC junk <QSO_DATE:8>20250215\r\n"
+     "<TIME_ON:4>0605 <BAND:3>40m <EOR>\r\n",
+     Q1, "", 0, ""},
+    {"byte order mark before the header", "\xEF\xBB\xBFlog\n<EOH>\n" + Q + "<EOR>\n", Q1, "", 0,
+     ""},
+    {"byte order mark before the first record", "\xEF\xBB\xBF" + Q + "<EOR>", Q1, "", 0, ""},
+    {"an exporter's end marker after the last record", Q + "<EOR>\r\n<APP_X_EOF>\r\n", Q1, "",
+     0, ""},
+    {"every mapped field; SRX_STRING and STX_STRING before SRX and STX",
+     "<CALL:7>Q2XYZ/P<QSO_DATE:8>20250215<TIME_ON:4>2359<FREQ:9>3.5305001<MODE:3>SSB"
+     "<RST_SENT:2>59<RST_RCVD:2>57<STX:3>001<STX_STRING:1>5<SRX:2>99<SRX_STRING:2>10"
+     "<STATION_CALLSIGN:5>Q9VSC<OPERATOR:5>Q8OPR<EOR>",
+     "Q2XYZ/P|2025-02-15 23:59:00|3530500|80|SSB|59|57|5|10", "", 0, "Q9VSC"},
+    {"STX and SRX alone; OPERATOR stands for the station",
+     Q + "<STX:3>001<SRX:1>7<OPERATOR:5>Q8OPR<EOR>",
+     "Q1ABC|2025-02-15 06:05:00|0|40||||001|7", "", 0, "Q8OPR"},
+    {"band texts", Q + "<EOR><CALL:2>Q2<QSO_DATE:8>20250215<TIME_ON:4>0605<BAND:4>70CM<EOR>"
+                   "<CALL:2>Q3<QSO_DATE:8>20250215<TIME_ON:4>0605<BAND:5>1.25m<EOR>",
+     Q1 + ";Q2|2025-02-15 06:05:00|0|70cm|||||;Q3|2025-02-15 06:05:00|0|1.25|||||", "", 0,
+     ""},
+    {"UTF-8 text with its length in bytes stays intact",
+     Q + "<SRX_STRING:3>5\xD0\x96<EOR>", "Q1ABC|2025-02-15 06:05:00|0|40|||||5\xD0\x96", "", 0,
+     ""},
+    {"length in characters leaving text outside the field",
+     Q + "<SRX_STRING:3>5\xD0\x96x <EOR>", "Q1ABC|2025-02-15 06:05:00|0|40|||||5\xD0\x96x",
+     "record 1: SRX_STRING length 3 counts characters, not bytes; read as characters\n", 0, ""},
+    {"length in characters ending inside a character", Q + "<SRX_STRING:2>5\xD0\x96<EOR>",
+     "Q1ABC|2025-02-15 06:05:00|0|40|||||5\xD0\x96",
+     "record 1: SRX_STRING length 2 counts characters, not bytes; read as characters\n", 0, ""},
+    {"bad length: that record skipped, the next read",
+     "<CALL:x>Q1ZZZ<EOR>\n" + Q + "<EOR>", Q1,
+     "record 1 at byte 0: bad length in <CALL:x>; skipped\n", 1, ""},
+    {"length past the end of the file", Q + "<EOR>\n<CALL:50>Q2", Q1,
+     "record 2 at byte 65: the length of <CALL:50> runs past the end of the file; skipped\n",
+     1, ""},
+    {"no CALL", "h<eoh>\n<QSO_DATE:8>20250215<TIME_ON:4>0605<BAND:3>40m<EOR>\n" + Q + "<EOR>",
+     Q1, "record 1 at byte 7: no CALL; skipped\n", 1, ""},
+    {"bad date and bad time",
+     "<CALL:2>Q2<QSO_DATE:8>20250230<TIME_ON:4>0605<BAND:3>40m<EOR>"
+     "<CALL:2>Q3<QSO_DATE:8>20250215<TIME_ON:4>0660<BAND:3>40m<EOR>",
+     "",
+     "record 1 at byte 0: bad date or time: QSO_DATE \"20250230\", TIME_ON \"0605\"; skipped\n"
+     "record 2 at byte 61: bad date or time: QSO_DATE \"20250215\", TIME_ON \"0660\"; skipped\n",
+     2, ""},
+    {"no band from BAND or FREQ",
+     "<CALL:2>Q2<QSO_DATE:8>20250215<TIME_ON:4>0605<FREQ:4>12.5<EOR>", "",
+     "record 1 at byte 0: no BAND, and no FREQ within a band; skipped\n", 1, ""},
+    {"a last record without <EOR>", Q + "<EOR>" + Q, Q1,
+     "record 2 at byte 64: the file ends before this record's <EOR>; skipped\n", 1, ""},
+    {"a header without <EOH>", "just text, no records", "",
+     "record 0 at byte 0: the header has no <EOH>, so no record follows; skipped\n", 1, ""},
+};
+
+TEST(AdifLog, EveryRowReadsAsExpected)
+{
+    for (const Row& row : Rows) {
+        const LoadedLog log = loadLogText(row.file);
+        EXPECT_EQ(contactsOf(log), row.contacts) << row.name;
+        EXPECT_EQ(messagesOf(log), row.messages) << row.name;
+        EXPECT_EQ(log.skipped, row.skipped) << row.name;
+        EXPECT_EQ(log.stationCall, row.station) << row.name;
+    }
+}
+
+TEST(AdifLog, FrequencyTextConvertsExactly)
+{
+    const struct {
+        const char* text;
+        bool ok;
+        unsigned hz;
+    } rows[] = {{"14.0745", true, 14074500}, {"7", true, 7000000}, {".5", true, 500000},
+                {" 3.5 ", true, 3500000},    {"1.8000009", true, 1800000},
+                {"4294.967295", true, 4294967295u}, {"4294.967296", false, 0},
+                {"14,0745", false, 0},       {"", false, 0},       {"1.2.3", false, 0}};
+    for (const auto& row : rows) {
+        unsigned hz = 0;
+        EXPECT_EQ(frequencyHzFromMHz(row.text, hz), row.ok) << row.text;
+        EXPECT_EQ(hz, row.hz) << row.text;
+    }
+}
+
+}  // namespace

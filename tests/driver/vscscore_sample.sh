@@ -1,0 +1,123 @@
+#!/bin/sh
+# End to end: vscscore loads the real library and scores, audits and checks the sample log;
+# its exit status, output and messages are compared whole.
+# Usage: vscscore_sample.sh DRIVER LIBRARY SAMPLE [EMULATOR...]
+set -u
+driver=$1 library=$2 sample=$3
+shift 3
+fail=0
+out= err= status=0
+
+# Runs the emulator, if any, then the driver: stdout in out, stderr in err, no CRs.
+drive() {
+    "$@" </dev/null >stdout.txt 2>stderr.txt && status=0 || status=$?
+    [ "$status" -eq 77 ] && exit 77
+    out=$(tr -d '\r' <stdout.txt)
+    err=$(tr -d '\r' <stderr.txt)
+}
+emulator=$*
+vsc() { drive $emulator "$driver" --library "$library" "$@"; }
+
+expect_status() {
+    [ "$status" -eq "$1" ] || { echo "FAIL ($2): exit status $status, expected $1"; fail=1; }
+}
+expect_output() {
+    if [ "$out" != "$2" ]; then
+        echo "FAIL ($1): got"; printf '%s\n' "$out"; echo "-- expected"; printf '%s\n' "$2"
+        fail=1
+    fi
+}
+expect_line() {
+    printf '%s\n' "$out" | grep -q -x -E -e "$2" || {
+        echo "FAIL ($1): no line matches: $2"; printf '%s\n' "$out"; fail=1
+    }
+}
+expect_message() {
+    printf '%s\n' "$err" | grep -q -x -E -e "$2" || {
+        echo "FAIL ($1): no message matches: $2"; printf '%s\n' "$err"; fail=1
+    }
+}
+
+read_line="vscscore: $sample: 205 contacts read"
+tab=$(printf '\t')
+
+vsc score "$sample"
+expect_status 0 score
+expect_message score "$read_line"
+expect_output score "VESTAR CUP 15.02.25 
+  Contestant: Q9VSC
+Band${tab}QSOs${tab}Points
+160${tab} 28${tab} 116
+80${tab} 43${tab} 153
+40${tab} 30${tab} 133
+20${tab} 44${tab} 187
+15${tab} 31${tab} 122
+10${tab} 29${tab} 126
+Total${tab} 205${tab} 837
+
+Score:  837
+Created by Gremik 2014."
+
+vsc --call Q8ZZ --date 2025-03-01 score "$sample"
+expect_line "options" "VESTAR CUP 01\.03\.25 "
+expect_line "options" "  Contestant: Q8ZZ"
+
+vsc audit "$sample"
+expect_status 1 audit
+expect_output audit "record 23 2025-02-15 0656 Q7CDC 20 CW: too early after record 21 2025-02-15 0653 Q7CDC 40 CW, 7 minutes still to wait
+record 49 2025-02-15 0748 Q9LPS 20 CW: exact repeat of record 32 2025-02-15 0713 Q9LPS 20 CW
+record 52 2025-02-15 0754 Q2IF 15 SSB: too early after record 47 2025-02-15 0745 Q2IF 20 SSB, 1 minute still to wait
+record 99 2025-02-15 0937 Q8BFD 10 CW: too early after record 94 2025-02-15 0927 Q8BFD 10 SSB, 0 minutes still to wait
+record 133 2025-02-15 1049 Q9LPS 15 CW: exact repeat of record 74 2025-02-15 0843 Q9LPS 15 CW
+record 139 2025-02-15 1100 Q1HC 40 SSB: exact repeat of record 137 2025-02-15 1056 Q1HC 40 SSB
+record 162 2025-02-15 1144 Q7MHC 80 CW: too early after record 158 2025-02-15 1138 Q7MHC 80 SSB, 4 minutes still to wait
+audit: 205 contacts, 3 exact repeats, 4 too early"
+
+vsc check "$sample" Q7PSD 80m CW
+expect_status 1 "check, exact repeat"
+expect_line "check, exact repeat" "Q7PSD 80 CW: refused"
+vsc check "$sample" Q1NEW 20 SSB
+expect_status 0 "check, new station"
+expect_line "check, new station" "Q1NEW 20 SSB: accepted"
+
+# A log made three minutes ago: the plug-in's own warning, readable on a UTF-8 terminal.
+field() { printf '<%s:%d>%s' "$1" "${#2}" "$2"; }
+now=$(date -u -d '3 minutes ago' +%Y%m%d%H%M%S)
+{
+    field CALL Q1NOW; field QSO_DATE "${now%??????}"; field TIME_ON "${now#????????}"
+    field BAND 40m; field MODE CW; field STATION_CALLSIGN Q9VSC; printf '<EOR>\n'
+} >recent.adi
+vsc check recent.adi Q1NOW 20 CW
+expect_status 1 "check, too early"
+expect_line "check, too early" \
+    "Q1NOW 20 CW: refused: QSO c Q1NOW ЕЩЕ РАНО ПРОВОДИТЬ ! ЖДЕМ ЕЩЕ [67] МИНУТ"
+
+# Usage errors, an unreadable file, a record that cannot be read.
+vsc --help
+expect_status 0 help
+expect_line help "Usage:"
+expect_line help "  vscscore \[OPTIONS\] audit LOG\.adi"
+vsc
+expect_status 2 "no command"
+expect_message "no command" "Try 'vscscore --help'\."
+vsc score "$sample" extra
+expect_status 2 "one operand too many"
+vsc --date 2025-02-30 score "$sample"
+expect_status 2 "bad date"
+vsc score missing.adi
+expect_status 3 "missing file"
+expect_message "missing file" "vscscore: cannot read missing\.adi: .+"
+[ -z "$out" ] && [ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] || {
+    echo "FAIL (missing file): more than one line"; fail=1
+}
+{
+    field CALL Q1ABC; field QSO_DATE 20250215; field TIME_ON 0605; field BAND 40m
+    field SRX_STRING 5; printf '<EOR>\n'
+    field QSO_DATE 20250215; field TIME_ON 0606; field BAND 40m; printf '<EOR>\n'
+} >broken.adi
+vsc --call Q9VSC score broken.adi
+expect_status 3 "skipped record"
+expect_message "skipped record" "vscscore: broken\.adi: record 2 at byte 80: no CALL; skipped"
+expect_line "skipped record" "Total${tab} 1${tab} 5"
+expect_message "skipped record" "vscscore: broken\.adi: 1 record skipped"
+exit "$fail"

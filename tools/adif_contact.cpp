@@ -1,0 +1,205 @@
+// ADIF fields to the host's contact: callsign, UTC date and time, frequency, band, mode,
+// reports and exchanges.
+#include "adif_contact.h"
+
+#include <cctype>
+#include <cstdint>
+
+namespace {
+
+struct BandEdge {
+    uint64_t lowHz;
+    uint64_t highHz;
+    const char* adif;
+};
+
+// The ADIF band plan, metre bands first as the host names them.
+const BandEdge BandPlan[] = {
+    {135700, 137800, "2190m"},           {472000, 479000, "630m"},
+    {501000, 504000, "560m"},            {1800000, 2000000, "160m"},
+    {3500000, 4000000, "80m"},           {5060000, 5450000, "60m"},
+    {7000000, 7300000, "40m"},           {10100000, 10150000, "30m"},
+    {14000000, 14350000, "20m"},         {18068000, 18168000, "17m"},
+    {21000000, 21450000, "15m"},         {24890000, 24990000, "12m"},
+    {28000000, 29700000, "10m"},         {40000000, 45000000, "8m"},
+    {50000000, 54000000, "6m"},          {54000001, 69900000, "5m"},
+    {70000000, 71000000, "4m"},          {144000000, 148000000, "2m"},
+    {222000000, 225000000, "1.25m"},     {420000000, 450000000, "70cm"},
+    {902000000, 928000000, "33cm"},      {1240000000, 1300000000, "23cm"},
+    {2300000000u, 2450000000u, "13cm"},  {3300000000u, 3500000000u, "9cm"},
+};
+
+std::string trimmed(const std::string& text)
+{
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && std::isspace(static_cast<unsigned char>(text[first]))) {
+        ++first;
+    }
+    while (last > first && std::isspace(static_cast<unsigned char>(text[last - 1]))) {
+        --last;
+    }
+    return text.substr(first, last - first);
+}
+
+bool digitsOnly(const std::string& text)
+{
+    for (char c : text) {
+        if (!std::isdigit(static_cast<unsigned char>(c))) {
+            return false;
+        }
+    }
+    return !text.empty();
+}
+
+int number(const std::string& digits, std::size_t from, std::size_t count)
+{
+    return std::stoi(digits.substr(from, count));
+}
+
+bool readDate(const std::string& text, DateTimeParts& when)
+{
+    if (text.size() != 8 || !digitsOnly(text)) {
+        return false;
+    }
+    when.year = number(text, 0, 4);
+    when.month = number(text, 4, 2);
+    when.day = number(text, 6, 2);
+    return true;
+}
+
+bool readTime(const std::string& text, DateTimeParts& when)
+{
+    if ((text.size() != 4 && text.size() != 6) || !digitsOnly(text)) {
+        return false;
+    }
+    when.hour = number(text, 0, 2);
+    when.minute = number(text, 2, 2);
+    when.second = text.size() == 6 ? number(text, 4, 2) : 0;
+    return when.hour < 24 && when.minute < 60 && when.second < 60;
+}
+
+std::string field(const AdifRecord& record, const char* name)
+{
+    const std::string* value = record.find(name);
+    return value != nullptr ? *value : std::string();
+}
+
+// The first of the two fields that holds anything.
+std::string either(const AdifRecord& record, const char* preferred, const char* other)
+{
+    const std::string value = field(record, preferred);
+    return value.empty() ? field(record, other) : value;
+}
+
+}  // namespace
+
+std::string hostBand(const std::string& adifBand)
+{
+    std::string band = trimmed(adifBand);
+    for (char& c : band) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    for (const BandEdge& edge : BandPlan) {
+        if (band == edge.adif) {
+            const std::string text = edge.adif;
+            const bool metres = text.size() > 2 && text.compare(text.size() - 2, 2, "cm") != 0;
+            return metres ? text.substr(0, text.size() - 1) : text;
+        }
+    }
+    // Microwave bands beyond the host's 32-bit frequencies still have a name.
+    const char* const Higher[] = {"6cm", "3cm", "1.25cm", "6mm", "4mm", "2.5mm", "2mm", "1mm",
+                                  "submm"};
+    for (const char* name : Higher) {
+        if (band == name) {
+            return band;
+        }
+    }
+    return std::string();
+}
+
+bool frequencyHzFromMHz(const std::string& text, unsigned& hz)
+{
+    const std::string value = trimmed(text);
+    const std::size_t point = value.find('.');
+    const std::string whole = value.substr(0, point);
+    const std::string fraction = point == std::string::npos ? "" : value.substr(point + 1);
+    if ((whole.empty() && fraction.empty()) || (!whole.empty() && !digitsOnly(whole)) ||
+        (!fraction.empty() && !digitsOnly(fraction))) {
+        return false;
+    }
+    uint64_t total = 0;
+    for (char c : whole) {
+        total = total * 10 + static_cast<uint64_t>(c - '0');
+        if (total > 4294) {
+            return false;
+        }
+    }
+    uint64_t micro = 0;
+    for (std::size_t i = 0; i < 6; ++i) {
+        micro = micro * 10 + (i < fraction.size() ? static_cast<uint64_t>(fraction[i] - '0') : 0);
+    }
+    total = total * 1000000 + micro;
+    if (total > UINT32_MAX) {
+        return false;
+    }
+    hz = static_cast<unsigned>(total);
+    return true;
+}
+
+std::string bandOfFrequency(unsigned hz)
+{
+    for (const BandEdge& edge : BandPlan) {
+        if (hz >= edge.lowHz && hz <= edge.highHz) {
+            return hostBand(edge.adif);
+        }
+    }
+    return std::string();
+}
+
+bool contactFromAdif(const AdifRecord& record, LogContact& contact, std::string& error)
+{
+    contact = LogContact();
+    contact.record = record.number;
+    HostContact& host = contact.host;
+    host.call = trimmed(field(record, "CALL"));
+    if (host.call.empty()) {
+        error = "no CALL";
+        return false;
+    }
+    const std::string date = trimmed(field(record, "QSO_DATE"));
+    const std::string time = trimmed(field(record, "TIME_ON"));
+    double oleDate = 0.0;
+    if (!readDate(date, contact.when) || !readTime(time, contact.when) ||
+        !makeOleDate(contact.when, oleDate)) {
+        error = "bad date or time: QSO_DATE \"" + date + "\", TIME_ON \"" + time + "\"";
+        return false;
+    }
+    host.time = DateRecord::make(oleDate);
+
+    const std::string* freq = record.find("FREQ");
+    if (freq != nullptr && !frequencyHzFromMHz(*freq, host.frequencyHz)) {
+        error = "bad FREQ \"" + *freq + "\"";
+        return false;
+    }
+    const std::string* band = record.find("BAND");
+    if (band != nullptr) {
+        host.band = hostBand(*band);
+        if (host.band.empty()) {
+            error = "unknown BAND \"" + *band + "\"";
+            return false;
+        }
+    } else {
+        host.band = freq != nullptr ? bandOfFrequency(host.frequencyHz) : std::string();
+        if (host.band.empty()) {
+            error = "no BAND, and no FREQ within a band";
+            return false;
+        }
+    }
+    host.mode = trimmed(field(record, "MODE"));
+    host.rstSent = trimmed(field(record, "RST_SENT"));
+    host.rstRcvd = trimmed(field(record, "RST_RCVD"));
+    host.exchSent = trimmed(either(record, "STX_STRING", "STX"));
+    host.exchRcvd = trimmed(either(record, "SRX_STRING", "SRX"));
+    return true;
+}

@@ -1,0 +1,30 @@
+// What an ADIF record means to the host: the contact it reports to the plug-in.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "adif_reader.h"
+#include "host_calls.h"
+
+struct LogContact {
+    std::size_t record = 0;  // the ADIF record number
+    HostContact host;
+    DateTimeParts when;  // UTC, as logged
+};
+
+// False with the reason when the record has no callsign, no valid date and time, no usable
+// frequency, or no band to be found.
+bool contactFromAdif(const AdifRecord& record, LogContact& contact, std::string& error);
+
+// The host's band text for an ADIF band in either case: metres as a bare number ("160m" ->
+// "160"), other bands as ADIF writes them ("70CM" -> "70cm"). Empty when it is none.
+std::string hostBand(const std::string& adifBand);
+
+// Exact conversion of a frequency in MHz written as decimal text; false for anything but
+// digits with at most one point, or a value the host's 32-bit Hz cannot hold. Digits below
+// 1 Hz are dropped.
+bool frequencyHzFromMHz(const std::string& text, unsigned& hz);
+
+// The ADIF band holding the frequency, in the host's text; empty when no band does.
+std::string bandOfFrequency(unsigned hz);

@@ -1,0 +1,266 @@
+// ADIF 3 tags and records: <NAME:LENGTH[:TYPE]>value ... <EOR>, after an optional header.
+#include "adif_reader.h"
+
+#include <cctype>
+
+namespace {
+
+const std::string Utf8Bom = "\xEF\xBB\xBF";
+
+std::string upper(std::string text)
+{
+    for (char& c : text) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+std::size_t findCaseless(const std::string& bytes, const std::string& upperNeedle,
+                         std::size_t from)
+{
+    for (std::size_t at = bytes.find('<', from); at != std::string::npos;
+         at = bytes.find('<', at + 1)) {
+        if (upper(bytes.substr(at, upperNeedle.size())) == upperNeedle) {
+            return at;
+        }
+    }
+    return std::string::npos;
+}
+
+bool allDigits(const std::string& text)
+{
+    if (text.empty()) {
+        return false;
+    }
+    for (char c : text) {
+        if (!std::isdigit(static_cast<unsigned char>(c))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool isContinuation(unsigned char byte)
+{
+    return (byte & 0xC0) == 0x80;
+}
+
+std::size_t sequenceLength(unsigned char lead)
+{
+    if (lead < 0x80) {
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        return 2;
+    }
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        return 3;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        return 4;
+    }
+    return 0;
+}
+
+// Where count UTF-8 characters from `from` end, or npos when the bytes there are no UTF-8.
+std::size_t endByCharacters(const std::string& bytes, std::size_t from, std::size_t count)
+{
+    std::size_t at = from;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (at >= bytes.size()) {
+            return std::string::npos;
+        }
+        const std::size_t length = sequenceLength(static_cast<unsigned char>(bytes[at]));
+        if (length == 0 || at + length > bytes.size()) {
+            return std::string::npos;
+        }
+        for (std::size_t k = 1; k < length; ++k) {
+            if (!isContinuation(static_cast<unsigned char>(bytes[at + k]))) {
+                return std::string::npos;
+            }
+        }
+        at += length;
+    }
+    return at;
+}
+
+// Whether anything but white space stands between `from` and the next tag.
+bool textBeforeNextTag(const std::string& bytes, std::size_t from)
+{
+    for (std::size_t at = from; at < bytes.size() && bytes[at] != '<'; ++at) {
+        if (!std::isspace(static_cast<unsigned char>(bytes[at]))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool hasHighBytes(const std::string& bytes, std::size_t from, std::size_t end)
+{
+    for (std::size_t at = from; at < end; ++at) {
+        if (static_cast<unsigned char>(bytes[at]) >= 0x80) {
+            return true;
+        }
+    }
+    return false;
+}
+
+struct Tag {
+    std::size_t end = 0;  // just after '>'
+    std::string text;     // between '<' and '>'
+    std::string name;     // upper case
+    bool hasLength = false;
+    std::string length;
+};
+
+bool readTag(const std::string& bytes, std::size_t at, Tag& tag)
+{
+    const std::size_t close = bytes.find('>', at + 1);
+    if (close == std::string::npos) {
+        return false;
+    }
+    tag.text = bytes.substr(at + 1, close - at - 1);
+    if (tag.text.find('<') != std::string::npos) {
+        return false;
+    }
+    tag.end = close + 1;
+    const std::size_t colon = tag.text.find(':');
+    tag.name = upper(tag.text.substr(0, colon));
+    tag.hasLength = colon != std::string::npos;
+    if (tag.hasLength) {
+        const std::size_t typeColon = tag.text.find(':', colon + 1);
+        tag.length = tag.text.substr(colon + 1, typeColon == std::string::npos
+                                                    ? std::string::npos
+                                                    : typeColon - colon - 1);
+    }
+    return true;
+}
+
+class Reader {
+public:
+    explicit Reader(const std::string& bytes) : bytes_(bytes) {}
+
+    AdifLog read()
+    {
+        std::size_t at = bytes_.compare(0, Utf8Bom.size(), Utf8Bom) == 0 ? Utf8Bom.size() : 0;
+        if (at < bytes_.size() && bytes_[at] != '<') {
+            const std::size_t eoh = findCaseless(bytes_, "<EOH>", at);
+            if (eoh == std::string::npos) {
+                log_.skipped.push_back({0, at, "the header has no <EOH>, so no record follows"});
+                return std::move(log_);
+            }
+            at = eoh + 5;
+        }
+        while ((at = bytes_.find('<', at)) != std::string::npos) {
+            at = readTagAt(at);
+        }
+        finishAtEnd();
+        return std::move(log_);
+    }
+
+private:
+    // Returns where reading goes on.
+    std::size_t readTagAt(std::size_t at)
+    {
+        if (!open_) {
+            open_ = true;
+            record_ = AdifRecord();
+            record_.number = ++count_;
+            record_.offset = at;
+        }
+        Tag tag;
+        if (!readTag(bytes_, at, tag)) {
+            return skipRecord(at + 1,
+                              "a tag at byte " + std::to_string(at) + " has no closing '>'");
+        }
+        if (!tag.hasLength) {
+            if (tag.name == "EOR") {
+                log_.records.push_back(std::move(record_));
+                open_ = false;
+            }
+            // Other tags without a value (a header's <EOH>, an exporter's end marker) carry
+            // nothing for a contact.
+            return tag.end;
+        }
+        if (!allDigits(tag.length)) {
+            return skipRecord(tag.end, "bad length in <" + tag.text + ">");
+        }
+        const std::size_t length = std::stoul(tag.length);
+        if (length > bytes_.size() - tag.end) {
+            return skipRecord(bytes_.size(),
+                              "the length of <" + tag.text + "> runs past the end of the file");
+        }
+        return readValue(tag, length);
+    }
+
+    std::size_t readValue(const Tag& tag, std::size_t length)
+    {
+        const std::size_t from = tag.end;
+        std::size_t end = from + length;
+        const bool cutsCharacter =
+            end < bytes_.size() && isContinuation(static_cast<unsigned char>(bytes_[end]));
+        const bool leavesText = hasHighBytes(bytes_, from, end) && textBeforeNextTag(bytes_, end);
+        if (cutsCharacter || leavesText) {
+            const std::size_t byCharacters = endByCharacters(bytes_, from, length);
+            if (byCharacters != std::string::npos && !textBeforeNextTag(bytes_, byCharacters)) {
+                end = byCharacters;
+                note(log_.repairs, tag.name + " length " + tag.length +
+                                       " counts characters, not bytes; read as characters");
+            } else if (cutsCharacter) {
+                note(log_.repairs, tag.name + " ends inside a UTF-8 character; read as " +
+                                       tag.length + " bytes");
+            }
+        }
+        record_.fields.push_back({tag.name, bytes_.substr(from, end - from)});
+        return end;
+    }
+
+    void note(std::vector<AdifNote>& notes, const std::string& text)
+    {
+        notes.push_back({record_.number, record_.offset, text});
+    }
+
+    std::size_t skipRecord(std::size_t from, const std::string& reason)
+    {
+        note(log_.skipped, reason);
+        open_ = false;
+        const std::size_t eor = findCaseless(bytes_, "<EOR>", from);
+        return eor == std::string::npos ? bytes_.size() : eor + 5;
+    }
+
+    void finishAtEnd()
+    {
+        if (!open_) {
+            return;
+        }
+        if (record_.fields.empty()) {
+            // Only value-less tags after the last record: an exporter's end marker.
+            --count_;
+            return;
+        }
+        note(log_.skipped, "the file ends before this record's <EOR>");
+    }
+
+    const std::string& bytes_;
+    AdifLog log_;
+    AdifRecord record_;
+    bool open_ = false;
+    std::size_t count_ = 0;
+};
+
+}  // namespace
+
+const std::string* AdifRecord::find(const char* name) const
+{
+    for (const AdifField& field : fields) {
+        if (field.name == name) {
+            return &field.value;
+        }
+    }
+    return nullptr;
+}
+
+AdifLog readAdif(const std::string& bytes)
+{
+    return Reader(bytes).read();
+}

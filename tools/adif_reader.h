@@ -1,0 +1,38 @@
+// Reads the records of an ADIF (.adi) file into named fields, reporting every record it had to
+// skip or repair; meaning is given to the fields elsewhere.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+struct AdifField {
+    std::string name;  // upper case
+    std::string value;
+};
+
+struct AdifRecord {
+    std::size_t number = 0;  // 1 for the first record of the file
+    std::size_t offset = 0;  // byte offset of its first tag in the file
+    std::vector<AdifField> fields;
+
+    // The value of the first field of that name (upper case), or null.
+    const std::string* find(const char* name) const;
+};
+
+// Something a reader of the log must hear about, tied to a record and where it starts.
+struct AdifNote {
+    std::size_t record = 0;
+    std::size_t offset = 0;
+    std::string text;
+};
+
+struct AdifLog {
+    std::vector<AdifRecord> records;
+    std::vector<AdifNote> repairs;  // read anyway, after a repair
+    std::vector<AdifNote> skipped;  // malformed, left out
+};
+
+// Lengths count bytes; a field whose length a logger counted in UTF-8 characters is read by
+// characters where reading by bytes would cut a character or leave text outside the field.
+AdifLog readAdif(const std::string& bytes);

@@ -1,0 +1,295 @@
+// Cabrillo 3.0 read back: header tags, QSO lines by their columns, the checks on them.
+#include "cabrillo_check.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace {
+
+const std::string QsoTag = "QSO: ";
+
+// Walks a QSO line's columns. A field that overflows its column pushes the rest right, so
+// columns are found from the values, not counted.
+class QsoLineReader {
+public:
+    explicit QsoLineReader(const std::string& text) : text_(text) {}
+
+    // %Ns: padded on the left.
+    std::string right(std::size_t width)
+    {
+        if (at_ + width <= text_.size() &&
+            text_.find_first_not_of(' ', at_) >= at_ + width) {
+            at_ += width;
+            return std::string();
+        }
+        at_ = text_.find_first_not_of(' ', at_);
+        return token();
+    }
+
+    // %-Ns: padded on the right.
+    std::string left(std::size_t width)
+    {
+        const std::size_t start = at_;
+        const std::string value = token();
+        if (at_ < start + width) {
+            if (start + width > text_.size() ||
+                text_.find_first_not_of(' ', at_) < start + width) {
+                ok_ = false;
+            }
+            at_ = start + width;
+        }
+        return value;
+    }
+
+    std::string word() { return token(); }
+
+    void blank()
+    {
+        if (at_ < text_.size() && text_[at_] == ' ') {
+            ++at_;
+        } else {
+            ok_ = false;
+        }
+    }
+
+    std::string rest()
+    {
+        const std::string value = at_ < text_.size() ? text_.substr(at_) : std::string();
+        at_ = text_.size();
+        return value;
+    }
+
+    bool ok() const { return ok_; }
+
+private:
+    std::string token()
+    {
+        if (at_ >= text_.size()) {
+            ok_ = false;
+            return std::string();
+        }
+        const std::size_t end = std::min(text_.find(' ', at_), text_.size());
+        const std::string value = text_.substr(at_, end - at_);
+        at_ = end;
+        return value;
+    }
+
+    const std::string& text_;
+    std::size_t at_ = 0;
+    bool ok_ = true;
+};
+
+bool readQsoLine(const std::string& fields, CabrilloQso& qso)
+{
+    QsoLineReader line(fields);
+    qso.frequencyKHz = line.right(5);
+    line.blank();
+    qso.mode = line.right(2);
+    line.blank();
+    qso.date = line.word();
+    line.blank();
+    qso.time = line.word();
+    line.blank();
+    qso.ownCall = line.left(13);
+    line.blank();
+    qso.rstSent = line.left(3);
+    line.blank();
+    qso.exchSent = line.left(6);
+    line.blank();
+    qso.call = line.left(13);
+    line.blank();
+    qso.rstRcvd = line.left(3);
+    line.blank();
+    qso.exchRcvd = line.rest();
+    return line.ok();
+}
+
+std::string lineName(std::size_t number)
+{
+    return "line " + std::to_string(number);
+}
+
+struct QsoField {
+    const char* name;
+    std::string CabrilloQso::*member;
+};
+
+const QsoField QsoFields[] = {
+    {"frequency", &CabrilloQso::frequencyKHz}, {"mode", &CabrilloQso::mode},
+    {"date", &CabrilloQso::date},              {"time", &CabrilloQso::time},
+    {"own callsign", &CabrilloQso::ownCall},   {"report sent", &CabrilloQso::rstSent},
+    {"exchange sent", &CabrilloQso::exchSent}, {"callsign", &CabrilloQso::call},
+    {"report received", &CabrilloQso::rstRcvd},
+    {"exchange received", &CabrilloQso::exchRcvd},
+};
+
+bool sameFields(const CabrilloQso& a, const CabrilloQso& b)
+{
+    for (const QsoField& field : QsoFields) {
+        if (a.*field.member != b.*field.member) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string describe(const CabrilloQso& qso)
+{
+    return qso.call + " " + qso.date + " " + qso.time;
+}
+
+std::string firstDifference(const CabrilloQso& got, const CabrilloQso& want)
+{
+    for (const QsoField& field : QsoFields) {
+        if (got.*field.member != want.*field.member) {
+            return std::string(field.name) + " \"" + got.*field.member + "\" instead of \"" +
+                   want.*field.member + "\"";
+        }
+    }
+    return std::string();
+}
+
+bool cabrilloCallsign(const std::string& call)
+{
+    if (call.empty()) {
+        return false;
+    }
+    for (char c : call) {
+        if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '/')) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+CabrilloFile readCabrillo(const std::string& bytes)
+{
+    CabrilloFile file;
+    std::size_t number = 0;
+    bool ended = false;
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        ++number;
+        const std::size_t newline = bytes.find('\n', at);
+        std::string line = bytes.substr(at, newline == std::string::npos ? std::string::npos
+                                                                          : newline - at);
+        at = newline == std::string::npos ? bytes.size() : newline + 1;
+        if (newline == std::string::npos || line.empty() || line.back() != '\r') {
+            file.problems.push_back(lineName(number) + " does not end with CR LF");
+        } else {
+            line.pop_back();
+        }
+        if (ended) {
+            file.problems.push_back(lineName(number) + " follows END-OF-LOG:");
+            continue;
+        }
+        if (line.compare(0, QsoTag.size(), QsoTag) == 0) {
+            CabrilloQso qso;
+            qso.line = number;
+            if (!readQsoLine(line.substr(QsoTag.size()), qso)) {
+                file.problems.push_back(lineName(number) + " is not a complete QSO line");
+            }
+            file.qsos.push_back(qso);
+            continue;
+        }
+        const std::size_t colon = line.find(':');
+        if (colon == std::string::npos) {
+            file.problems.push_back(lineName(number) + " has no tag");
+            continue;
+        }
+        const std::string tag = line.substr(0, colon);
+        const std::size_t value = line.compare(colon, 2, ": ") == 0 ? colon + 2 : colon + 1;
+        file.header.emplace_back(tag, line.substr(value));
+        if (number == 1 && tag != "START-OF-LOG") {
+            file.problems.push_back("line 1 is not START-OF-LOG:");
+        }
+        ended = tag == "END-OF-LOG";
+    }
+    if (number == 0) {
+        file.problems.push_back("the file is empty");
+    } else if (!ended) {
+        file.problems.push_back("the file does not end with END-OF-LOG:");
+    }
+    return file;
+}
+
+const std::string* cabrilloHeader(const CabrilloFile& file, const std::string& tag)
+{
+    for (const auto& line : file.header) {
+        if (line.first == tag) {
+            return &line.second;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<std::string> compareQsos(const CabrilloFile& file,
+                                     const std::vector<CabrilloQso>& expected)
+{
+    std::vector<std::string> problems;
+    std::vector<bool> used(file.qsos.size(), false);
+    std::vector<std::size_t> missing;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        bool found = false;
+        for (std::size_t k = 0; k < file.qsos.size() && !found; ++k) {
+            if (!used[k] && sameFields(file.qsos[k], expected[i])) {
+                used[k] = found = true;
+            }
+        }
+        if (!found) {
+            missing.push_back(i);
+        }
+    }
+    // A contact whose line is wrong shows as one missing contact and one stray line; the line
+    // in the contact's place, if stray, tells what differs.
+    for (std::size_t i : missing) {
+        std::string text = "record " + std::to_string(expected[i].line) + " (" +
+                           describe(expected[i]) + ") is not in the file";
+        if (i < file.qsos.size() && !used[i]) {
+            used[i] = true;
+            text += "; QSO " + lineName(file.qsos[i].line) + " in its place has " +
+                    firstDifference(file.qsos[i], expected[i]);
+        }
+        problems.push_back(text);
+    }
+    for (std::size_t k = 0; k < file.qsos.size(); ++k) {
+        if (!used[k]) {
+            problems.push_back("QSO " + lineName(file.qsos[k].line) + " (" +
+                               describe(file.qsos[k]) + ") is no contact of the log, or one twice");
+        }
+    }
+    return problems;
+}
+
+std::vector<std::string> sponsorWarnings(const CabrilloFile& file)
+{
+    std::vector<std::string> warnings;
+    const std::string* own = cabrilloHeader(file, "CALLSIGN");
+    if (own != nullptr && !cabrilloCallsign(*own)) {
+        warnings.push_back("CALLSIGN \"" + *own + "\" is not A-Z, 0-9 and / only");
+    }
+    const CabrilloQso* previous = nullptr;
+    for (const CabrilloQso& qso : file.qsos) {
+        const std::string where = "QSO " + lineName(qso.line) + " (" + describe(qso) + "): ";
+        if (qso.exchSent.empty()) {
+            warnings.push_back(where + "the sent exchange is empty");
+        }
+        if (!cabrilloCallsign(qso.call)) {
+            warnings.push_back(where + "callsign \"" + qso.call +
+                               "\" is not A-Z, 0-9 and / only");
+        }
+        if ((own == nullptr || qso.ownCall != *own) && !cabrilloCallsign(qso.ownCall)) {
+            warnings.push_back(where + "own callsign \"" + qso.ownCall +
+                               "\" is not A-Z, 0-9 and / only");
+        }
+        if (previous != nullptr &&
+            qso.date + qso.time < previous->date + previous->time) {
+            warnings.push_back(where + "earlier than the QSO line before it (" +
+                               previous->date + " " + previous->time + ")");
+        }
+        previous = &qso;
+    }
+    return warnings;
+}

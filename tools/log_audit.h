@@ -1,0 +1,19 @@
+// The after-contest audit: the log replayed in time order under the contest's repeat rule.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "adif_contact.h"
+
+struct AuditFinding {
+    std::size_t contact = 0;  // index into the audited contacts
+    std::size_t earlier = 0;  // index of the logged contact it conflicts with
+    bool tooEarly = false;    // false: an exact repeat
+    unsigned minutesToWait = 0;
+};
+
+// Judges each contact as the plug-in would have while it was entered: against the contacts
+// logged before it, its own time standing for the clock. Equal times keep file order.
+// Findings come in time order.
+std::vector<AuditFinding> auditLog(const std::vector<LogContact>& contacts);

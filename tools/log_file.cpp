@@ -1,0 +1,80 @@
+// Reading an ADIF file and turning its records into contacts, nothing dropped unannounced.
+#include "log_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+std::string where(std::size_t record, std::size_t offset)
+{
+    return "record " + std::to_string(record) + " at byte " + std::to_string(offset);
+}
+
+}  // namespace
+
+LoadedLog loadLogText(const std::string& bytes)
+{
+    LoadedLog log;
+    std::vector<std::pair<std::size_t, std::string>> messages;  // in record order at the end
+    const AdifLog adif = readAdif(bytes);
+    for (const AdifNote& note : adif.repairs) {
+        messages.emplace_back(note.record,
+                              "record " + std::to_string(note.record) + ": " + note.text);
+    }
+    for (const AdifNote& note : adif.skipped) {
+        messages.emplace_back(note.record,
+                              where(note.record, note.offset) + ": " + note.text + "; skipped");
+        ++log.skipped;
+    }
+    for (const AdifRecord& record : adif.records) {
+        LogContact contact;
+        std::string error;
+        if (!contactFromAdif(record, contact, error)) {
+            messages.emplace_back(record.number, where(record.number, record.offset) + ": " +
+                                                     error + "; skipped");
+            ++log.skipped;
+            continue;
+        }
+        if (log.stationCall.empty()) {
+            const std::string* station = record.find("STATION_CALLSIGN");
+            const std::string* op = record.find("OPERATOR");
+            log.stationCall = station != nullptr && !station->empty() ? *station
+                              : op != nullptr                         ? *op
+                                                                      : std::string();
+        }
+        log.contacts.push_back(contact);
+    }
+    std::stable_sort(messages.begin(), messages.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto& message : messages) {
+        log.messages.push_back(std::move(message.second));
+    }
+    return log;
+}
+
+bool loadLogFile(const std::string& path, LoadedLog& log, std::string& error)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        error = "cannot read " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    std::string bytes;
+    char buffer[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        bytes.append(buffer, got);
+    }
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) {
+        error = "cannot read " + path + ": read error";
+        return false;
+    }
+    log = loadLogText(bytes);
+    return true;
+}
