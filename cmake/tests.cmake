@@ -95,44 +95,29 @@ if(NOT WIN32)
 endif()
 stats_test(unit_tests SOURCES ${UNIT_TEST_SOURCES} LIBS stats_core ${UNIT_TEST_LIBS})
 
+# The real library loaded by file name, as the host loads it; the export reports and any header
+# dialog are answered as an operator would (report_boxes_*).
 set(LIBRARY_TEST_SOURCES
+    ${TESTS}/library/cabrillo_export_test.cpp
     ${TESTS}/library/check_call_test.cpp
-    ${TESTS}/library/entry_points_test.cpp)
+    ${TESTS}/library/entry_points_test.cpp
+    ${TESTS}/library/host_automation_test.cpp)
 set(LIBRARY_TEST_LIBS plugin_loader)
-list(APPEND LIBRARY_TEST_SOURCES ${TESTS}/library/host_automation_test.cpp)
-if(WIN32)
-    list(APPEND LIBRARY_TEST_SOURCES ${TESTS}/library/fake_host_object_win32.cpp)
-    list(APPEND LIBRARY_TEST_LIBS ole32 oleaut32 uuid advapi32)
-else()
-    list(APPEND LIBRARY_TEST_SOURCES ${TESTS}/library/fake_host_object_posix.cpp)
-endif()
 if(WIN32)
     list(APPEND LIBRARY_TEST_SOURCES
+        ${TESTS}/library/fake_host_object_win32.cpp
         ${TESTS}/library/header_dialog_win32_test.cpp
         ${TESTS}/library/message_box_win32_test.cpp
+        ${TESTS}/library/report_boxes_win32.cpp
         ${TESTS}/library/version_resource_win32_test.cpp)
-    list(APPEND LIBRARY_TEST_LIBS version)
+    list(APPEND LIBRARY_TEST_LIBS ole32 oleaut32 uuid advapi32 version)
+else()
+    list(APPEND LIBRARY_TEST_SOURCES
+        ${TESTS}/library/fake_host_object_posix.cpp
+        ${TESTS}/library/report_boxes_posix.cpp)
 endif()
 stats_test(library_tests SOURCES ${LIBRARY_TEST_SOURCES} LIBS ${LIBRARY_TEST_LIBS})
 add_dependencies(library_tests Stats)
-
-# The export of the real library, with the report boxes answered. On POSIX it runs without a
-# controlling terminal, so the header form of an export request finds none and is cancelled.
-if(WIN32)
-    set(REPORT_BOXES ${TESTS}/library/report_boxes_win32.cpp)
-else()
-    set(REPORT_BOXES ${TESTS}/library/report_boxes_posix.cpp)
-endif()
-add_executable(export_tests ${TESTS}/library/cabrillo_export_test.cpp ${REPORT_BOXES})
-target_include_directories(export_tests PRIVATE ${TESTS})
-target_link_libraries(export_tests PRIVATE plugin_loader GTest::gtest_main)
-target_link_options(export_tests PRIVATE ${EXE_LINK_OPTIONS})
-add_dependencies(export_tests Stats)
-if(WIN32)
-    stats_add_test(export_tests export_tests --gtest_brief=1)
-else()
-    stats_add_test(export_tests setsid -w $<TARGET_FILE:export_tests> --gtest_brief=1)
-endif()
 
 if(WIN32)
     stats_test(wine_tests SOURCES

@@ -3,6 +3,7 @@
 // Each platform registers it the way the real host would (fake_host_object_*.cpp).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,9 +36,15 @@ public:
     // Requests for the dispatch interface.
     int dispatchRequests = 0;
 
+    // Run at every call as it arrives, before it is recorded.
+    std::function<void()> onCall;
+
     // Called by the platform part: records call and says whether it returns normally.
     bool receive(const std::string& call)
     {
+        if (onCall) {
+            onCall();
+        }
         calls.push_back(call);
         return failingCall <= 0 || --failingCall != 0;
     }

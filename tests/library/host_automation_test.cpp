@@ -4,6 +4,8 @@
 
 #include "fake_host_object.h"
 #include "library_fixture.h"
+#include "report_boxes.h"
+#include "support/files.h"
 
 namespace {
 
@@ -119,6 +121,26 @@ TEST_F(HostAutomation, TheFirstTextFailingStopsTheAttempt)
 TEST_F(HostAutomation, TheSecondTextFailingLeavesTheSetUpUndone)
 {
     expectRetryAfterFailingCall(2, BothCommands);
+}
+
+TEST_F(HostAutomation, WithAnExportTheTextsFollowTheWrittenLogAndItsReport)
+{
+    reportsShownBy([this] { hostResetStats(plugin, 1, "Q0ABC", DateRecord::make(46362.0)); });
+    hostAddData(plugin, contact("Q1AA", "40", "4"));
+    startRunning();
+    std::string logAtFirstText;
+    host->onCall = [&logAtFirstText] {
+        if (logAtFirstText.empty()) {
+            logAtFirstText = support::fileText("Q0ABC.cbr");
+        }
+    };
+    int score = 0;
+    const std::vector<std::string> reports = reportsShownBy([&] { plugin.GetResult0(&score); });
+    EXPECT_EQ(reports, std::vector<std::string>{"File produced: Q0ABC.cbr"});
+    EXPECT_EQ(score, -1);
+    EXPECT_EQ(host->calls, BothCommands);
+    EXPECT_NE(logAtFirstText.find("QSO: "), std::string::npos)
+        << "the log was written before the first text went out";
 }
 
 TEST_F(HostAutomation, UnloadingAfterTheSetUpReleasesTheReferenceOnce)
