@@ -1,30 +1,43 @@
 #!/bin/sh
-# Runs Windows programs under 32-bit Wine, in a prefix private to the build tree.
+# Runs Windows programs under Wine, in a prefix private to the build tree: 32-bit Wine, or
+# 64-bit Wine with a first argument --win64.
 #   wine-run.sh PROGRAM [ARGS...]   run one program (starting and stopping Wine if need be)
 #   wine-run.sh --start             make the prefix if needed; start a display and a wineserver
 #                                   that stay up for a whole test run
 #   wine-run.sh --stop              stop them
 #   wine-run.sh --probe             only check that this machine can run 32-bit programs
-# The prefix is $STATS_WINEPREFIX, by default build/windows/wineprefix of this tree. Where the
-# machine cannot run 32-bit x86 programs at all, every mode says so and exits 77 (skipped).
+# The prefix is $STATS_WINEPREFIX, by default build/windows/wineprefix (or build/windows64/...)
+# of this tree. Where the machine cannot run 32-bit x86 programs at all, every 32-bit mode says
+# so and exits 77 (skipped).
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
-prefix=${STATS_WINEPREFIX:-$here/../build/windows/wineprefix}
-export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+if [ "${1:-}" = --win64 ]; then
+    shift
+    arch=win64 loader=/usr/lib/wine/wine64 build=windows64
+else
+    arch=win32 loader=/usr/lib/wine/wine build=windows
+fi
+prefix=${STATS_WINEPREFIX:-$here/../build/$build/wineprefix}
+export WINEPREFIX="$prefix" WINEARCH=$arch WINELOADER=$loader WINEDEBUG=-all \
+    WINEDLLOVERRIDES="mscoree,mshtml="
 session=$prefix.session  # line 1: the display, line 2: the pid of its Xvfb
 
+wine() {
+    "$loader" "$@"
+}
+
 probe() {
-    # Wine's loader is itself a 32-bit program.
-    if out=$(wine --version 2>&1); then
+    # Wine's loader is itself a program of its width.
+    if out=$("$loader" --version 2>&1); then
         return 0
     fi
     case $out in
         *"Exec format error"*)
             echo "wine-run: this machine cannot run 32-bit x86 programs (the kernel refuses them);" \
-                 "the Windows tests are skipped here" >&2
+                 "the 32-bit Windows tests are skipped here" >&2
             exit 77 ;;
     esac
-    echo "wine-run: wine does not start: $out" >&2
+    echo "wine-run: $loader does not start: $out" >&2
     exit 1
 }
 
@@ -58,7 +71,10 @@ start() {
         flock 9
         if [ ! -f "$prefix/system.reg" ]; then
             log=$prefix.wineboot.log
-            if ! wineboot -i >"$log" 2>&1 || [ ! -f "$prefix/system.reg" ]; then
+            wine wineboot -i >"$log" 2>&1 || true
+            # The registry reaches the disk when the server ends; only then is the prefix made.
+            wineserver -w
+            if [ ! -f "$prefix/system.reg" ]; then
                 echo "wine-run: cannot make the Wine prefix $prefix; Wine said:" >&2
                 cat "$log" >&2
                 exit 1
@@ -69,8 +85,14 @@ start() {
                 >/dev/null 2>&1
         fi
         session_running || start_display
-        # One wineserver for the whole run, instead of one started by every program.
+        # One wineserver for the whole run, instead of one started by every program; a server
+        # left from the set-up above or from an earlier run makes way for it.
+        wineserver -k >/dev/null 2>&1 || true
+        wineserver -w
         wineserver -p </dev/null >/dev/null 2>&1
+        # The first program brings up Wine's own services, which outlive it holding its output
+        # open; started here, they hold nothing a test reads.
+        wine reg query 'HKCU\Software\Wine' </dev/null >/dev/null 2>&1 || true
     ) 9>"$prefix.lock"
 }
 
@@ -86,7 +108,8 @@ case ${1:-} in
     --probe) probe ;;
     --start) start ;;
     --stop) stop ;;
-    "") echo "usage: wine-run.sh PROGRAM [ARGS...] | --start | --stop | --probe" >&2; exit 2 ;;
+    "") echo "usage: wine-run.sh [--win64] PROGRAM [ARGS...] | --start | --stop | --probe" >&2
+        exit 2 ;;
     *)
         started_here=0
         if ! session_running; then

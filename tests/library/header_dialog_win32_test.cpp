@@ -23,7 +23,8 @@ struct ExpectedControl {
 };
 
 const DWORD Scrolling = ES_AUTOHSCROLL;
-const DWORD DropDown = CBS_DROPDOWN | WS_VSCROLL;
+// A combo box hands its vertical scroll bar on to its drop-down list (checked below).
+const DWORD DropDown = CBS_DROPDOWN;
 
 // What the operator sees with the settings of StoredSettings and the callsign Q0ABC.
 const std::vector<ExpectedControl>& expectedControls()
@@ -115,6 +116,10 @@ TEST_F(HeaderDialog, ShowsEveryControlAsLaidOutFromTheDllsOwnTemplate)
             }
             if (e.kind == Kind::Combo) {
                 EXPECT_EQ(got & 3u, static_cast<DWORD>(CBS_DROPDOWN)) << e.label;
+                COMBOBOXINFO info{};
+                info.cbSize = sizeof info;
+                ASSERT_TRUE(GetComboBoxInfo(control, &info)) << e.label;
+                EXPECT_NE(GetWindowLongA(info.hwndList, GWL_STYLE) & WS_VSCROLL, 0) << e.label;
                 EXPECT_EQ(comboItems(control), e.items) << e.label;
             }
             EXPECT_EQ(windowText(control), e.text) << e.label;

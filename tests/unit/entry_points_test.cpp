@@ -134,7 +134,7 @@ TEST_F(EntryPoints, NullPointersReadAsEmptyTextsAndANullDate)
     EXPECT_EQ(g_Bands, BandList{""});
 
     EXPECT_EQ(removeData(args), 0) << "null exchanges read as empty and refuse";
-    EXPECT_EQ(resetStats(1, nullptr, nullptr), 1);
+    EXPECT_EQ(resetStats(0, nullptr, nullptr), 1);
     EXPECT_EQ(g_Callsign, "");
     EXPECT_EQ(g_DateText, "");
     EXPECT_STREQ(GetSetName(7), "");
