@@ -206,7 +206,7 @@ void checkCabrilloFile(const std::string& name, const Model& model)
 std::size_t totalOf(const std::string& summary)
 {
     const std::string head = "\r\nTotal\t ";
-    const std::size_t at = summary.find(head);
+    const std::size_t at = summary.rfind(head);
     fuzzCheck(at != std::string::npos, "the summary has no Total line", summary);
     return std::strtoull(summary.c_str() + at + head.size(), nullptr, 10);
 }
@@ -226,7 +226,7 @@ void resultAndChecks(const Model& model, bool scorePointer)
     const std::vector<std::string> files = cabrilloFiles();
     if (!model.exporting) {
         fuzzCheck(files.empty(), "a Cabrillo file without the export requested");
-        const std::size_t at = summary.find("\r\nScore:  ");
+        const std::size_t at = summary.rfind("\r\nScore:  ");
         fuzzCheck(at != std::string::npos, "the summary has no Score line", summary);
         fuzzCheck(!scorePointer || score == std::atoi(summary.c_str() + at + 10),
                   "the score handed back is not the summary's");

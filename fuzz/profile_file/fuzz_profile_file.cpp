@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../fuzz_check.h"
@@ -28,19 +29,20 @@ void writeFile(const std::string& bytes)
     fuzzCheck(static_cast<bool>(out), "the scratch file cannot be written");
 }
 
-// The texts of the file's lines, their breaks left out: CR LF, CR or LF ends one.
-std::vector<std::string> lineTexts(const std::string& text)
+// The file's lines, each with its break: CR LF, CR or LF.
+std::vector<std::string> linesOf(const std::string& text)
 {
     std::vector<std::string> lines;
     std::size_t at = 0;
     while (at < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", at);
+        const std::size_t end = text.find_first_of("\r\n", at);
         if (end == std::string::npos) {
             lines.push_back(text.substr(at));
             break;
         }
-        lines.push_back(text.substr(at, end - at));
-        at = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+        const std::size_t next = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+        lines.push_back(text.substr(at, next - at));
+        at = next;
     }
     return lines;
 }
@@ -87,27 +89,63 @@ bool breaksLines(const std::string& text)
     return text.find_first_of(std::string("\r\n\0", 3)) != std::string::npos;
 }
 
-// Every line of before is in after, in order, but for at most one changed line.
+// A line kept, or the file's last line when it only gained the break it lacked.
+bool sameLine(const std::string& old, const std::string& now, bool lastOfFile)
+{
+    if (old == now) {
+        return true;
+    }
+    const bool unbroken = old.find_first_of("\r\n") == std::string::npos;
+    return lastOfFile && unbroken && now.compare(0, old.size(), old) == 0 &&
+           now.find_first_not_of("\r\n", old.size()) == std::string::npos;
+}
+
+// Every line of before, its break included, is in after, in order, but for at most one.
 void checkLinesKept(const std::string& before, const std::string& after)
 {
-    const std::vector<std::string> old = lineTexts(before);
-    const std::vector<std::string> now = lineTexts(after);
+    const std::vector<std::string> old = linesOf(before);
+    const std::vector<std::string> now = linesOf(after);
     std::size_t prefix = 0;
-    while (prefix < old.size() && prefix < now.size() && old[prefix] == now[prefix]) {
+    while (prefix < old.size() && prefix < now.size() &&
+           sameLine(old[prefix], now[prefix], prefix + 1 == old.size())) {
         ++prefix;
     }
     std::size_t suffix = 0;
     while (suffix < old.size() - prefix && suffix < now.size() - prefix &&
-           old[old.size() - 1 - suffix] == now[now.size() - 1 - suffix]) {
+           sameLine(old[old.size() - 1 - suffix], now[now.size() - 1 - suffix], suffix == 0)) {
         ++suffix;
     }
     fuzzCheck(old.size() - prefix - suffix <= 1, "the write changed more than one line",
               std::to_string(old.size() - prefix - suffix) + " lines");
-    fuzzCheck(after.size() >= before.size() || old.size() - prefix - suffix == 1,
-              "the write dropped bytes without changing a line");
 }
 
-}  // namespace
+std::string folded(const std::string& name)
+{
+    std::string text = trimmed(name);
+    for (char& c : text) {
+        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return text;
+}
+
+// Section and key names as the file seems to hold them; a guess is good enough, since any pair
+// other than the written one must read the same before and after.
+std::vector<std::pair<std::string, std::string>> namesIn(const std::string& text)
+{
+    std::vector<std::pair<std::string, std::string>> names;
+    std::string section;
+    for (const std::string& line : linesOf(text)) {
+        const std::string name = trimmed(line);
+        if (!name.empty() && name[0] == '[' && name.find(']') != std::string::npos) {
+            section = name.substr(1, name.rfind(']') - 1);
+        } else if (names.size() < 32) {
+            names.emplace_back(section, name.substr(0, name.find('=')));
+        }
+    }
+    return names;
+}
+
+}  // namespace}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
@@ -140,11 +178,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     }
     fuzzCheck(written, "the write failed");
     checkLinesKept(before, after);
-    if (isKeyName(key)) {
-        const std::string got = profile::readString(Path, section, key, "\x01missing");
-        fuzzCheck(got == readBack(value), "the written key reads back otherwise",
-                  "got [" + got + "] expected [" + readBack(value) + "]");
+    if (!isKeyName(key)) {
+        return 0;
     }
+    for (const auto& [otherSection, otherKey] : namesIn(before)) {
+        if (folded(otherSection) == folded(section) && folded(otherKey) == folded(key)) {
+            continue;
+        }
+        writeFile(before);
+        const std::string old = profile::readString(Path, otherSection, otherKey, "\x01none");
+        writeFile(after);
+        const std::string now = profile::readString(Path, otherSection, otherKey, "\x01none");
+        fuzzCheck(old == now, "the write changed another key",
+                  "[" + otherSection + "] " + otherKey + ": " + old + " -> " + now);
+    }
+    const std::string got = profile::readString(Path, section, key, "\x01missing");
+    fuzzCheck(got == readBack(value), "the written key reads back otherwise",
+              "got [" + got + "] expected [" + readBack(value) + "]");
     unlink(Path);
     return 0;
 }
