@@ -26,7 +26,7 @@ for target in entry_calls profile_file adif_reader ole_date; do
     mkdir -p "$work/Plugins" "$work/corpus" "$findings"
     # New inputs go to the scratch corpus; the committed seeds are only read.
     if ! (cd "$work" && setsid -w "$root/build/fuzz/fuzz_$target" -max_total_time="$seconds" \
-            -timeout=10 -rss_limit_mb=2048 -max_len=8192 -close_fd_mask=3 -print_final_stats=1 \
+            -timeout=10 -rss_limit_mb=3072 -max_len=8192 -close_fd_mask=3 -print_final_stats=1 \
             -artifact_prefix="$findings/" corpus "$root/fuzz/$target/corpus" \
             >"$work/log" 2>&1); then
         tail -n 60 "$work/log"

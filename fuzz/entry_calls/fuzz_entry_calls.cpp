@@ -321,6 +321,8 @@ void checkCall(const Call& call, const Model& model)
     if (warning && warning[0] != Marker) {
         fuzzCheck(std::memchr(warning.get(), '\0', Size) != nullptr,
                   "the warning is not terminated within the buffer");
+        fuzzCheck(std::strncmp(warning.get(), "QSO c ", 6) == 0 && result == 0,
+                  "a warning that is not the too-early one, or with the call accepted");
     }
     for (std::size_t i = 0; second && i < Size; ++i) {
         fuzzCheck(second[i] == Marker, "CheckCall0 wrote to its other output");
