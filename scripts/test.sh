@@ -1,6 +1,6 @@
 #!/bin/sh
-# Builds and runs every test: natively, natively under the sanitizers, and the Windows build
-# under Wine.
+# Builds and runs every test: natively, natively under the sanitizers, each fuzz target for a
+# few seconds, and the Windows build under Wine.
 set -eu
 cd "$(dirname "$0")/.."
 presets="native sanitize windows"
@@ -15,5 +15,8 @@ for preset in $presets; do
         sh cmake/wine-run.sh --probe || true
     fi
     ctest --preset "$preset" || status=1
+    if [ "$preset" = sanitize ]; then
+        sh scripts/fuzz.sh || status=1
+    fi
 done
 exit "$status"

@@ -105,6 +105,21 @@ bool hasHighBytes(const std::string& bytes, std::size_t from, std::size_t end)
     return false;
 }
 
+// The length's value when it is at most limit; any longer one, however many digits it has,
+// runs past the end of the file.
+bool lengthWithin(const std::string& digits, std::size_t limit, std::size_t& length)
+{
+    length = 0;
+    for (char c : digits) {
+        const auto digit = static_cast<std::size_t>(c - '0');
+        if (digit > limit || length > (limit - digit) / 10) {
+            return false;
+        }
+        length = length * 10 + digit;
+    }
+    return true;
+}
+
 struct Tag {
     std::size_t end = 0;  // just after '>'
     std::string text;     // between '<' and '>'
@@ -185,8 +200,8 @@ private:
         if (!allDigits(tag.length)) {
             return skipRecord(tag.end, "bad length in <" + tag.text + ">");
         }
-        const std::size_t length = std::stoul(tag.length);
-        if (length > bytes_.size() - tag.end) {
+        std::size_t length = 0;
+        if (!lengthWithin(tag.length, bytes_.size() - tag.end, length)) {
             return skipRecord(bytes_.size(),
                               "the length of <" + tag.text + "> runs past the end of the file");
         }

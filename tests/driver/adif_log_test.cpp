@@ -85,6 +85,11 @@ const Row Rows[] = {
     {"length past the end of the file", Q + "<EOR>\n<CALL:50>Q2", Q1,
      "record 2 at byte 65: the length of <CALL:50> runs past the end of the file; skipped\n",
      1, ""},
+    {"a length no integer holds", Q + "<EOR>\n<CALL:18446744073709551626>Q2<EOR>",
+     Q1,
+     "record 2 at byte 65: the length of <CALL:18446744073709551626> runs past the end of the "
+     "file; skipped\n",
+     1, ""},
     {"no CALL", "h<eoh>\n<QSO_DATE:8>20250215<TIME_ON:4>0605<BAND:3>40m<EOR>\n" + Q + "<EOR>",
      Q1, "record 1 at byte 7: no CALL; skipped\n", 1, ""},
     {"bad date and bad time",

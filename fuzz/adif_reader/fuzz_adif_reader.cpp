@@ -1,0 +1,49 @@
+// The host driver's ADIF reader on arbitrary bytes: every record it starts is either loaded or
+// reported as skipped, once, and the log built from it drops nothing unannounced.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "../fuzz_check.h"
+#include "log_file.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
+{
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const AdifLog adif = readAdif(bytes);
+
+    // Record numbers 1..n, each loaded or skipped and never both; 0 is the header.
+    std::vector<int> seen(adif.records.size() + adif.skipped.size() + 1, 0);
+    for (const AdifRecord& record : adif.records) {
+        fuzzCheck(record.number >= 1 && record.number < seen.size(), "a loaded record's number",
+                  std::to_string(record.number));
+        ++seen[record.number];
+        fuzzCheck(record.offset < bytes.size() && bytes[record.offset] == '<',
+                  "a loaded record's offset", std::to_string(record.offset));
+    }
+    bool headerSkipped = false;
+    for (const AdifNote& note : adif.skipped) {
+        if (note.record == 0) {
+            headerSkipped = true;
+            continue;
+        }
+        fuzzCheck(note.record < seen.size(), "a skipped record's number",
+                  std::to_string(note.record));
+        ++seen[note.record];
+    }
+    const std::size_t numbered = seen.size() - 1 - (headerSkipped ? 1 : 0);
+    for (std::size_t number = 1; number <= numbered; ++number) {
+        fuzzCheck(seen[number] == 1, "a record neither loaded nor skipped, or both",
+                  std::to_string(number));
+    }
+    for (const AdifNote& note : adif.repairs) {
+        fuzzCheck(note.record >= 1 && note.record <= numbered, "a repair's record number");
+    }
+
+    const LoadedLog log = loadLogText(bytes);
+    fuzzCheck(log.contacts.size() + log.skipped == adif.records.size() + adif.skipped.size(),
+              "the log lost records");
+    fuzzCheck(log.messages.size() == log.skipped + adif.repairs.size(),
+              "a record skipped or repaired without a message");
+    return 0;
+}
