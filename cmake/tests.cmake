@@ -67,6 +67,7 @@ endfunction()
 set(UNIT_TEST_SOURCES
     ${TESTS}/unit/band_order_test.cpp
     ${TESTS}/unit/cabrillo_log_test.cpp
+    ${TESTS}/unit/contact_array_test.cpp
     ${TESTS}/unit/contact_store_test.cpp
     ${TESTS}/unit/entry_points_test.cpp
     ${TESTS}/unit/exchange_points_test.cpp

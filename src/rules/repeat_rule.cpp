@@ -24,22 +24,24 @@ RepeatVerdict judgeRepeat(const ContactArray& contacts, const std::string& call,
                           const DateTimeParts& utcNow)
 {
     const int64_t now = minutesSinceOleEpoch(utcNow);
-    for (const CInfo& stored : contacts) {
-        if (stored.Call != call) {
-            continue;
-        }
+    RepeatVerdict verdict = {true, false, 0};
+    // The pass reads the callsign column; only the station's own contacts are looked at.
+    contacts.forEachWithCall(call, [&](std::size_t, const CInfo& stored) {
         if (stored.Band == band && stored.Mode == mode) {
-            return {false, false, 0};
+            verdict = {false, false, 0};
+            return false;
         }
         int64_t then = 0;
         if (!storedMinutes(stored.Time, then)) {
-            continue;
+            return true;
         }
         // A stored contact in the future (a clock set back, a log edited) is never too early.
         const int64_t elapsed = now - then;
         if (elapsed >= 0 && elapsed <= RepeatWindowMinutes) {
-            return {false, true, RepeatWindowMinutes - static_cast<unsigned>(elapsed)};
+            verdict = {false, true, RepeatWindowMinutes - static_cast<unsigned>(elapsed)};
+            return false;
         }
-    }
-    return {true, false, 0};
+        return true;
+    });
+    return verdict;
 }

@@ -1,37 +1,11 @@
-// One stored contact, as the host reported it through AddData0.
+// The stored contacts and the bands they were made on.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "scoring/ole_date.h"
+#include "scoring/cinfo.h"
+#include "scoring/contact_array.h"
 
-// Fields in the order the log record has always had; the Aux ones are carried but never read.
-struct CInfo {
-    std::string Call;
-    std::string Aux1;
-    std::string Aux2;
-    std::string Band;
-    std::string Mode;
-    std::string RstRcvd;
-    std::string RstSent;
-    std::string ExchRcvd;
-    std::string ExchSent;
-    std::string Aux3;
-    std::string Aux4;
-    int32_t FreqKHz = 0;
-    int32_t AuxInt1 = 0;
-    int32_t AuxInt2 = -1;
-    int32_t AuxInt3 = -1;
-    int32_t AuxInt4 = -1;
-    int32_t AuxInt5 = -1;
-    int32_t AuxInt6 = -1;
-    DateRecord Time;
-    int32_t AuxInt7 = 0;
-};
-
-// Oldest contact first.
-using ContactArray = std::vector<CInfo>;
 // Distinct band names; order of first appearance until the summary reorders it.
 using BandList = std::vector<std::string>;

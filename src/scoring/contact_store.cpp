@@ -1,38 +1,40 @@
-// The contact store: linear walks in store order, as the log is small and order matters.
+// The contact store: linear walks in store order, as order decides which contact goes.
 #include "scoring/contact_store.h"
 
 #include <algorithm>
+#include <utility>
 
-namespace {
-
-bool sameStationBandMode(const CInfo& stored, const CInfo& key)
-{
-    return stored.Call == key.Call && stored.Mode == key.Mode && stored.Band == key.Band;
-}
-
-}  // namespace
-
-void addContact(ContactArray& contacts, BandList& bands, const CInfo& contact)
+void addContact(ContactArray& contacts, BandList& bands, CInfo contact)
 {
     if (std::find(bands.begin(), bands.end(), contact.Band) == bands.end()) {
         bands.push_back(contact.Band);
     }
-    contacts.push_back(contact);
+    contacts.push_back(std::move(contact));
 }
 
 bool removeContact(ContactArray& contacts, const CInfo& key)
 {
     // Prefer the contact logged at the very time the host deletes: removing an earlier
     // contact of the same station would leave the deleted one's time and exchange behind.
-    auto match = std::find_if(contacts.begin(), contacts.end(), [&key](const CInfo& stored) {
-        return sameStationBandMode(stored, key) && stored.Time == key.Time;
+    // One pass finds both the oldest such contact and the oldest of station, band and mode.
+    constexpr std::size_t None = static_cast<std::size_t>(-1);
+    std::size_t oldestSameTime = None;
+    std::size_t oldest = None;
+    contacts.forEachWithCall(key.Call, [&](std::size_t position, const CInfo& stored) {
+        if (stored.Mode != key.Mode || stored.Band != key.Band) {
+            return true;
+        }
+        if (oldest == None) {
+            oldest = position;
+        }
+        if (stored.Time == key.Time) {
+            oldestSameTime = position;
+            return false;
+        }
+        return true;
     });
-    if (match == contacts.end()) {
-        match = std::find_if(contacts.begin(), contacts.end(), [&key](const CInfo& stored) {
-            return sameStationBandMode(stored, key);
-        });
-    }
-    if (match == contacts.end()) {
+    const std::size_t match = oldestSameTime != None ? oldestSameTime : oldest;
+    if (match == None) {
         return false;
     }
     contacts.erase(match);
@@ -42,6 +44,6 @@ bool removeContact(ContactArray& contacts, const CInfo& key)
 void clearStore(ContactArray& contacts, BandList& bands)
 {
     // Release the storage too, not just the elements: a new log starts from nothing.
-    ContactArray().swap(contacts);
+    contacts.clear();
     BandList().swap(bands);
 }

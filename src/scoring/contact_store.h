@@ -5,7 +5,7 @@
 #include "scoring/contact.h"
 
 // Appends the contact, and its band to the band list when no entry equals it yet.
-void addContact(ContactArray& contacts, BandList& bands, const CInfo& contact);
+void addContact(ContactArray& contacts, BandList& bands, CInfo contact);
 
 // Removes the oldest contact equal to the key in Call, Mode, Band and all of Time; when there
 // is none, the oldest equal in Call, Mode and Band. Bands are never removed. Returns whether
