@@ -142,6 +142,9 @@ if(WIN32)
         add_test(NAME dll_tables
                  COMMAND sh ${TESTS}/check_dll_tables.sh
                          $<TARGET_FILE:Stats> ${STATS_DEF} ${CMAKE_OBJDUMP})
+        add_test(NAME dialog_template
+                 COMMAND sh ${TESTS}/check_dialog_template.sh $<TARGET_FILE:Stats>
+                         ${CMAKE_RC_COMPILER} ${TESTS}/golden/header_dialog_template.rc)
     endif()
 else()
     add_test(NAME library_exports

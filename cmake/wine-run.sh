@@ -49,7 +49,7 @@ start_display() {
     numberfile=$prefix.display
     rm -f "$numberfile"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numberfile" </dev/null \
-        >/dev/null 2>&1 &
+        >/dev/null 2>&1 9>&- &
     pid=$!
     tries=0
     while [ ! -s "$numberfile" ]; do
@@ -71,7 +71,7 @@ start() {
         flock 9
         if [ ! -f "$prefix/system.reg" ]; then
             log=$prefix.wineboot.log
-            wine wineboot -i >"$log" 2>&1 || true
+            wine wineboot -i >"$log" 2>&1 9>&- || true
             # The registry reaches the disk when the server ends; only then is the prefix made.
             wineserver -w
             if [ ! -f "$prefix/system.reg" ]; then
@@ -82,17 +82,21 @@ start() {
             rm -f "$log"
             # A crashing test must fail, not wait for somebody to close the crash dialog.
             wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-                >/dev/null 2>&1
+                >/dev/null 2>&1 9>&-
         fi
         session_running || start_display
+        # Nothing started here may keep the lock (descriptor 9) once this block ends.
         # One wineserver for the whole run, instead of one started by every program; a server
         # left from the set-up above or from an earlier run makes way for it.
         wineserver -k >/dev/null 2>&1 || true
         wineserver -w
-        wineserver -p </dev/null >/dev/null 2>&1
-        # The first program brings up Wine's own services, which outlive it holding its output
-        # open; started here, they hold nothing a test reads.
-        wine reg query 'HKCU\Software\Wine' </dev/null >/dev/null 2>&1 || true
+        wineserver -p </dev/null >/dev/null 2>&1 9>&-
+        # The first program brings up Wine's own services and desktop, which outlive it holding
+        # its output open and keep the display it found; started here, they hold nothing a test
+        # reads, and windows go to this run's display.
+        DISPLAY=$(sed -n 1p "$session")
+        export DISPLAY
+        wine reg query 'HKCU\Software\Wine' </dev/null >/dev/null 2>&1 9>&- || true
     ) 9>"$prefix.lock"
 }
 
