@@ -1,7 +1,8 @@
 #!/bin/sh
 # Shows the Cabrillo header dialog of the real Stats.dll under Wine on a virtual screen and
-# saves a picture of it, by default docs/header-dialog.png. Not a test. Needs a machine that
-# runs 32-bit programs, and ImageMagick (Debian package imagemagick).
+# saves a picture of it, by default docs/header-dialog.png. Not a test. Where this machine
+# cannot run 32-bit programs, the 64-bit test build shows the same template under 64-bit Wine.
+# Needs ImageMagick (Debian package imagemagick).
 # Usage: scripts/show-dialog.sh [PICTURE.png]
 set -eu
 cd "$(dirname "$0")/.."
@@ -14,19 +15,25 @@ if ! command -v import >/dev/null 2>&1; then
     exit 1
 fi
 sh scripts/setup.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target Stats show_header_dialog --parallel "$(nproc)"
+build=windows
+wine64=
+if ! sh cmake/wine-run.sh --probe 2>/dev/null; then
+    build=windows64
+    wine64=--win64
+fi
+cmake --preset "$build" >/dev/null
+cmake --build --preset "$build" --target Stats show_header_dialog --parallel "$(nproc)"
 
-export STATS_WINEPREFIX="$root/build/windows/wineprefix"
-runner=$root/cmake/wine-run.sh
-sh "$runner" --start
+export STATS_WINEPREFIX="$root/build/$build/wineprefix"
+runner="$root/cmake/wine-run.sh"
+sh "$runner" $wine64 --start
 work=$(mktemp -d)
-trap 'sh "$runner" --stop; rm -rf "$work"' EXIT
+trap 'sh "$runner" $wine64 --stop; rm -rf "$work"' EXIT
 display=$(sed -n 1p "$STATS_WINEPREFIX.session")
 
 # The tool writes where the dialog is once it is up, and cancels it after 5 seconds.
-(cd "$work" && sh "$runner" "$root/build/windows/show_header_dialog.exe" \
-    "$root/build/windows/Stats.dll" shown.txt 5) &
+(cd "$work" && sh "$runner" $wine64 "$root/build/$build/show_header_dialog.exe" \
+    "$root/build/$build/Stats.dll" shown.txt 5) &
 shower=$!
 tries=0
 until [ -s "$work/shown.txt" ]; do
