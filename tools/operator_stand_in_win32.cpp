@@ -64,9 +64,12 @@ void asOperator(const std::function<void()>& call)
                 Sleep(20);
                 continue;
             }
-            // A message box keeps its text in the static control 0xFFFF.
+            // A message box keeps its text in the static control 0xFFFF; the header form has
+            // labels under that id too, but it alone has edit boxes.
             HWND text = GetDlgItem(window, 0xFFFF);
-            if (text != nullptr) {
+            const bool messageBox =
+                text != nullptr && FindWindowExA(window, nullptr, "Edit", nullptr) == nullptr;
+            if (messageBox) {
                 std::fprintf(stderr, "%s: %s\n", windowText(window).c_str(),
                              windowText(text).c_str());
                 std::fflush(stderr);

@@ -28,6 +28,10 @@ expect_line "Score:  837"
 # The one contact typed in afterwards stands last in the file, out of time order.
 expect_line "Q9VSC\.cbr: warning: QSO line [0-9]+ \(Q9PPR 2025-02-15 0647\): earlier than the QSO line before it \(2025-02-15 1318\)"
 expect_line "Q9VSC\.cbr: 205 QSO lines: every contact once, field for field; 1 warning"
+# With nobody to answer it, the header form is cancelled: nothing but the claimed score saved.
+if grep -q -i '^Operators=' Plugins/VESTAR.ini 2>/dev/null; then
+    echo "FAIL: the header form was confirmed with nobody there"; cat Plugins/VESTAR.ini; fail=1
+fi
 grep -q -x 'Output: File produced: Q9VSC.cbr' stderr.txt || {
     echo "FAIL: no report of the file"; cat stderr.txt; fail=1
 }
