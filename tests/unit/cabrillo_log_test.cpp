@@ -10,6 +10,7 @@
 #include "cabrillo/export_run.h"
 #include "cabrillo/qso_line.h"
 #include "platform/platform.h"
+#include "support/dates.h"
 #include "support/files.h"
 #include "support/pe_image.h"
 
@@ -19,15 +20,7 @@ namespace fs = std::filesystem;
 
 DateRecord at(int year, int month, int day, int hour, int minute)
 {
-    DateTimeParts parts;
-    parts.year = year;
-    parts.month = month;
-    parts.day = day;
-    parts.hour = hour;
-    parts.minute = minute;
-    double value = 0.0;
-    makeOleDate(parts, value);
-    return DateRecord::make(value);
+    return support::hostDate(support::at(year, month, day, hour, minute));
 }
 
 CInfo contact(const std::string& call, int32_t freqKHz, const std::string& mode,

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cabrillo/export_run.h"
+#include "support/dates.h"
 #include "support/files.h"
 
 namespace {
@@ -17,15 +18,7 @@ namespace fs = std::filesystem;
 
 DateRecord at(int year, int month, int day, int hour, int minute)
 {
-    DateTimeParts parts;
-    parts.year = year;
-    parts.month = month;
-    parts.day = day;
-    parts.hour = hour;
-    parts.minute = minute;
-    double value = 0.0;
-    makeOleDate(parts, value);
-    return DateRecord::make(value);
+    return support::hostDate(support::at(year, month, day, hour, minute));
 }
 
 std::vector<std::string> words(const std::string& line)
