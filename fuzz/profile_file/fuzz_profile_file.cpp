@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "../fuzz_check.h"
+#include "../../tests/support/ini_text.h"
 #include "platform/profile_file.h"
 
 namespace {
@@ -47,29 +48,10 @@ std::vector<std::string> linesOf(const std::string& text)
     return lines;
 }
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' ||
-           c == '\x1A';
-}
-
-std::string trimmed(const std::string& text)
-{
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && isBlank(text[end - 1])) {
-        --end;
-    }
-    return text.substr(begin, end - begin);
-}
-
 // What a read gives back for a written value: blanks around it and one pair of quotes go.
 std::string readBack(const std::string& value)
 {
-    const std::string text = trimmed(value);
+    const std::string text = support::iniTrimmed(value);
     if (text.size() >= 2 && (text[0] == '"' || text[0] == '\'') && text.back() == text[0]) {
         return text.substr(1, text.size() - 2);
     }
@@ -80,7 +62,7 @@ std::string readBack(const std::string& value)
 // section header.
 bool isKeyName(const std::string& key)
 {
-    const std::string name = trimmed(key);
+    const std::string name = support::iniTrimmed(key);
     return !name.empty() && name.find('=') == std::string::npos && name[0] != '[';
 }
 
@@ -121,7 +103,7 @@ void checkLinesKept(const std::string& before, const std::string& after)
 
 std::string folded(const std::string& name)
 {
-    std::string text = trimmed(name);
+    std::string text = support::iniTrimmed(name);
     for (char& c : text) {
         c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     }
@@ -135,7 +117,7 @@ std::vector<std::pair<std::string, std::string>> namesIn(const std::string& text
     std::vector<std::pair<std::string, std::string>> names;
     std::string section;
     for (const std::string& line : linesOf(text)) {
-        const std::string name = trimmed(line);
+        const std::string name = support::iniTrimmed(line);
         if (!name.empty() && name[0] == '[' && name.find(']') != std::string::npos) {
             section = name.substr(1, name.rfind(']') - 1);
         } else if (names.size() < 32) {

@@ -96,7 +96,7 @@ public:
 
 private:
     AutomationObject* found_ = nullptr;
-    bool servicesUp_ = false;
+    [[maybe_unused]] bool servicesUp_ = false;  // only Windows brings services up
 };
 
 // Calls method member of object with one text argument (8-bit, the ANSI code page) and no

@@ -3,31 +3,13 @@
 #include "platform/profile_file.h"
 
 #include "../unit/profile_file_cases.h"
+#include "support/ini_text.h"
 
 #include <windows.h>
 
 namespace {
 
 using namespace profile_cases;
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' ||
-           c == '\x1A';
-}
-
-std::string trimmed(const std::string& text)
-{
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && isBlank(text[end - 1])) {
-        --end;
-    }
-    return text.substr(begin, end - begin);
-}
 
 // kernel32 under Wine saves the whole file from its parsed copy: blank lines go, names and
 // values lose their surrounding blanks and every line ends CR LF. Windows edits the text in
@@ -41,7 +23,7 @@ std::string savedLikeWine(const std::string& bytes)
     while (at < bytes.size()) {
         std::size_t end = bytes.find_first_of("\r\n", at);
         end = end == std::string::npos ? bytes.size() : end;
-        const std::string line = trimmed(bytes.substr(at, end - at));
+        const std::string line = support::iniTrimmed(bytes.substr(at, end - at));
         at = end + 1;
         const std::size_t close = line.rfind(']');
         const std::size_t equals = line.find('=');
@@ -49,9 +31,10 @@ std::string savedLikeWine(const std::string& bytes)
             continue;
         }
         if (line[0] == '[' && close != std::string::npos && close > 0) {
-            out += "[" + trimmed(line.substr(1, close - 1)) + "]";
+            out += "[" + support::iniTrimmed(line.substr(1, close - 1)) + "]";
         } else if (equals != std::string::npos) {
-            out += trimmed(line.substr(0, equals)) + "=" + trimmed(line.substr(equals + 1));
+            out += support::iniTrimmed(line.substr(0, equals)) + "=" +
+                   support::iniTrimmed(line.substr(equals + 1));
         } else {
             out += line;
         }
