@@ -68,7 +68,7 @@ int ResetStats0(const char*, int exportCabrillo, const char* callsign, const COl
 {
     try {
         g_DateText = formatDateRecord(dateArg(titleDate), "%d.%m.%y");
-        clearStore(g_Contacts, g_Bands);
+        clearStore(g_Contacts, g_Bands, g_BandTallies);
         g_ExportCabrillo = exportCabrillo;
         g_Callsign = textArg(callsign);
         if (g_ExportCabrillo != 0) {
@@ -89,7 +89,7 @@ int AddData0(const char*, const char* call, const COleDateTime* time, const COle
              const char* band, const char*)
 {
     try {
-        addContact(g_Contacts, g_Bands,
+        addContact(g_Contacts, g_Bands, g_BandTallies,
                    contactFromArgs(call, time, frequencyHz, mode, rstSent, rstRcvd, exchSent,
                                    exchRcvd, aux1, aux2, band));
     } catch (...) {
@@ -113,7 +113,7 @@ int RemoveData0(const char*, const char* call, const COleDateTime* time, const C
         key.Mode = textArg(mode);
         key.Band = textArg(band);
         key.Time = dateArg(time);
-        removeContact(g_Contacts, key);
+        removeContact(g_Contacts, g_BandTallies, key);
     } catch (...) {
     }
     return 1;
@@ -143,7 +143,8 @@ const char* GetResult0(int* score)
 {
     try {
         g_ResultText.clear();
-        ScoreSummary summary = buildScoreSummary(g_Contacts, g_Bands, g_DateText, g_Callsign);
+        ScoreSummary summary = buildScoreSummary(g_BandTallies, g_Contacts.size(), g_Bands,
+                                                 g_DateText, g_Callsign);
         g_ResultText = std::move(summary.text);
         g_Score = summary.score;
         if (score != nullptr) {

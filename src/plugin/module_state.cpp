@@ -6,6 +6,7 @@ CCabrilloWriter g_CabrilloWriter;
 CHostApplication g_HostDispatch;
 ContactArray g_Contacts;
 BandList g_Bands;
+BandTallies g_BandTallies;
 std::string g_Callsign;
 std::string g_DateText;
 const std::string g_SettingsSection = "Settings";

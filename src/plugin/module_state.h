@@ -8,6 +8,7 @@
 #include "cabrillo/cabrillo_writer.h"
 #include "cabrillo/settings.h"
 #include "hostauto/host_application.h"
+#include "scoring/band_tallies.h"
 #include "scoring/contact.h"
 
 // The library's application object; it has no start-up or exit work of its own.
@@ -18,6 +19,8 @@ extern CCabrilloWriter g_CabrilloWriter;
 extern CHostApplication g_HostDispatch;
 extern ContactArray g_Contacts;
 extern BandList g_Bands;
+// The summary's figures per band, following g_Contacts.
+extern BandTallies g_BandTallies;
 extern std::string g_Callsign;
 extern std::string g_DateText;
 extern const std::string g_SettingsSection;

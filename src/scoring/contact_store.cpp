@@ -4,15 +4,16 @@
 #include <algorithm>
 #include <utility>
 
-void addContact(ContactArray& contacts, BandList& bands, CInfo contact)
+void addContact(ContactArray& contacts, BandList& bands, BandTallies& tallies, CInfo contact)
 {
     if (std::find(bands.begin(), bands.end(), contact.Band) == bands.end()) {
         bands.push_back(contact.Band);
     }
+    tallies.count(contact);
     contacts.push_back(std::move(contact));
 }
 
-bool removeContact(ContactArray& contacts, const CInfo& key)
+bool removeContact(ContactArray& contacts, BandTallies& tallies, const CInfo& key)
 {
     // Prefer the contact logged at the very time the host deletes: removing an earlier
     // contact of the same station would leave the deleted one's time and exchange behind.
@@ -37,13 +38,15 @@ bool removeContact(ContactArray& contacts, const CInfo& key)
     if (match == None) {
         return false;
     }
+    tallies.uncount(contacts[match]);
     contacts.erase(match);
     return true;
 }
 
-void clearStore(ContactArray& contacts, BandList& bands)
+void clearStore(ContactArray& contacts, BandList& bands, BandTallies& tallies)
 {
     // Release the storage too, not just the elements: a new log starts from nothing.
     contacts.clear();
     BandList().swap(bands);
+    tallies.clear();
 }

@@ -1,9 +1,11 @@
 // The contest result text: a line per band with its scoring contacts and points, and the score.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "scoring/band_tallies.h"
 #include "scoring/contact.h"
 
 struct ScoreSummary {
@@ -11,9 +13,9 @@ struct ScoreSummary {
     int32_t score;
 };
 
-// Reorders the bands (see orderBands) and builds the summary from them. bands holds the band of
-// every stored contact exactly once, as the store keeps it. A contact scores on its band's line
-// when its Call is not empty; the total line counts all contacts. Sums wrap as 32-bit two's
-// complement.
-ScoreSummary buildScoreSummary(const ContactArray& contacts, BandList& bands,
-                               const std::string& dateText, const std::string& callsign);
+// Reorders the bands (see orderBands) and builds the summary from them and their tallies,
+// without visiting the contacts: the total line counts all contactCount stored contacts, the
+// band lines only the scoring ones the tallies hold. Sums wrap as 32-bit two's complement.
+ScoreSummary buildScoreSummary(const BandTallies& tallies, std::size_t contactCount,
+                               BandList& bands, const std::string& dateText,
+                               const std::string& callsign);

@@ -30,8 +30,9 @@ TEST(ContactStore, BandsEnterOnceInOrderOfFirstAppearanceAndCompareExactly)
 {
     ContactArray contacts;
     BandList bands;
+    BandTallies tallies;
     for (const char* band : {"40M", "20M", "40M", "20m", "20M ", "", ""}) {
-        addContact(contacts, bands, contact("Q1AA", band, "CW"));
+        addContact(contacts, bands, tallies, contact("Q1AA", band, "CW"));
     }
     EXPECT_EQ(bands, (BandList{"40M", "20M", "20m", "20M ", ""}));
     EXPECT_EQ(contacts.size(), 7u);
@@ -41,9 +42,10 @@ TEST(ContactStore, IdenticalContactsAreKeptTwiceAndRemovedOldestFirst)
 {
     ContactArray contacts;
     BandList bands;
-    addContact(contacts, bands, contact("Q1AA", "80", "CW", 46000.5, "1"));
-    addContact(contacts, bands, contact("Q1AA", "80", "CW", 46000.5, "2"));
-    ASSERT_TRUE(removeContact(contacts, contact("Q1AA", "80", "CW", 46000.5)));
+    BandTallies tallies;
+    addContact(contacts, bands, tallies, contact("Q1AA", "80", "CW", 46000.5, "1"));
+    addContact(contacts, bands, tallies, contact("Q1AA", "80", "CW", 46000.5, "2"));
+    ASSERT_TRUE(removeContact(contacts, tallies, contact("Q1AA", "80", "CW", 46000.5)));
     EXPECT_EQ(calls(contacts), (std::vector<std::string>{"Q1AA/2"}));
 }
 
@@ -53,9 +55,10 @@ TEST(ContactStore, RemovalPrefersTheContactLoggedAtTheDeletedTime)
     // the earlier one, with its own time and exchange.
     ContactArray contacts;
     BandList bands;
-    addContact(contacts, bands, contact("Q1AA", "80", "CW", 46000.25, "early"));
-    addContact(contacts, bands, contact("Q1AA", "80", "CW", 46000.75, "late"));
-    ASSERT_TRUE(removeContact(contacts, contact("Q1AA", "80", "CW", 46000.75)));
+    BandTallies tallies;
+    addContact(contacts, bands, tallies, contact("Q1AA", "80", "CW", 46000.25, "early"));
+    addContact(contacts, bands, tallies, contact("Q1AA", "80", "CW", 46000.75, "late"));
+    ASSERT_TRUE(removeContact(contacts, tallies, contact("Q1AA", "80", "CW", 46000.75)));
     EXPECT_EQ(calls(contacts), (std::vector<std::string>{"Q1AA/early"}));
 }
 
@@ -63,13 +66,14 @@ TEST(ContactStore, RemovalComparesAllTwelveBytesOfTheTime)
 {
     ContactArray contacts;
     BandList bands;
-    addContact(contacts, bands, contact("Q1AA", "80", "CW", 46000.25, "a"));
+    BandTallies tallies;
+    addContact(contacts, bands, tallies, contact("Q1AA", "80", "CW", 46000.25, "a"));
     CInfo invalidAtSameValue = contact("Q1AA", "80", "CW", 46000.25, "b");
     invalidAtSameValue.Time = DateRecord::make(46000.25, DateStatus::Invalid);
-    addContact(contacts, bands, invalidAtSameValue);
+    addContact(contacts, bands, tallies, invalidAtSameValue);
     CInfo key = contact("Q1AA", "80", "CW");
     key.Time = DateRecord::make(46000.25, DateStatus::Invalid);
-    ASSERT_TRUE(removeContact(contacts, key));
+    ASSERT_TRUE(removeContact(contacts, tallies, key));
     EXPECT_EQ(calls(contacts), (std::vector<std::string>{"Q1AA/a"}));
 }
 
@@ -77,9 +81,10 @@ TEST(ContactStore, RemovalWithoutTimeMatchFallsBackToOldestOfStationBandMode)
 {
     ContactArray contacts;
     BandList bands;
-    addContact(contacts, bands, contact("Q1AA", "80", "CW", 46000.25, "early"));
-    addContact(contacts, bands, contact("Q1AA", "80", "CW", 46000.75, "late"));
-    ASSERT_TRUE(removeContact(contacts, contact("Q1AA", "80", "CW", 1.0)));
+    BandTallies tallies;
+    addContact(contacts, bands, tallies, contact("Q1AA", "80", "CW", 46000.25, "early"));
+    addContact(contacts, bands, tallies, contact("Q1AA", "80", "CW", 46000.75, "late"));
+    ASSERT_TRUE(removeContact(contacts, tallies, contact("Q1AA", "80", "CW", 1.0)));
     EXPECT_EQ(calls(contacts), (std::vector<std::string>{"Q1AA/late"}));
 }
 
@@ -98,8 +103,10 @@ TEST(ContactStore, RemovalNeedsEqualCallModeAndBandAndKeepsTheBand)
     for (const Row& row : rows) {
         ContactArray contacts;
         BandList bands;
-        addContact(contacts, bands, contact("Q1AA", "80", "CW"));
-        EXPECT_EQ(removeContact(contacts, contact(row.call, row.band, row.mode)), row.removed)
+        BandTallies tallies;
+        addContact(contacts, bands, tallies, contact("Q1AA", "80", "CW"));
+        EXPECT_EQ(removeContact(contacts, tallies, contact(row.call, row.band, row.mode)),
+                  row.removed)
             << "key " << row.call << "|" << row.band << "|" << row.mode;
         EXPECT_EQ(contacts.size(), row.removed ? 0u : 1u) << "key " << row.call;
         EXPECT_EQ(bands, BandList{"80"}) << "bands are never removed";
@@ -110,12 +117,13 @@ TEST(ContactStore, ClearingEmptiesBothAndTheBandListStartsAfresh)
 {
     ContactArray contacts;
     BandList bands;
-    addContact(contacts, bands, contact("Q1AA", "80", "CW"));
-    addContact(contacts, bands, contact("Q2BB", "40", "CW"));
-    clearStore(contacts, bands);
+    BandTallies tallies;
+    addContact(contacts, bands, tallies, contact("Q1AA", "80", "CW"));
+    addContact(contacts, bands, tallies, contact("Q2BB", "40", "CW"));
+    clearStore(contacts, bands, tallies);
     EXPECT_TRUE(contacts.empty());
     EXPECT_TRUE(bands.empty());
-    addContact(contacts, bands, contact("Q3CC", "40", "CW"));
+    addContact(contacts, bands, tallies, contact("Q3CC", "40", "CW"));
     EXPECT_EQ(bands, BandList{"40"});
 }
 

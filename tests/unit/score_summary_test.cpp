@@ -24,10 +24,11 @@ CInfo contact(const Logged& logged)
     return c;
 }
 
-void logAll(ContactArray& contacts, BandList& bands, const std::vector<Logged>& log)
+void logAll(ContactArray& contacts, BandList& bands, BandTallies& tallies,
+            const std::vector<Logged>& log)
 {
     for (const Logged& logged : log) {
-        addContact(contacts, bands, contact(logged));
+        addContact(contacts, bands, tallies, contact(logged));
     }
 }
 
@@ -42,11 +43,13 @@ TEST(ScoreSummary, WorkedExample)
 {
     ContactArray contacts;
     BandList bands;
-    logAll(contacts, bands,
+    BandTallies tallies;
+    logAll(contacts, bands, tallies,
            {{"OK1AA", "40", "4"}, {"OK1BB", "80", "2"}, {"OK1CC", "80", "2"}, {"", "40", "100"},
             {"OK1DD", "80", "5"}});
 
-    const ScoreSummary summary = buildScoreSummary(contacts, bands, "01.06.14", "OK2XYZ");
+    const ScoreSummary summary =
+        buildScoreSummary(tallies, contacts.size(), bands, "01.06.14", "OK2XYZ");
 
     EXPECT_EQ(summary.text,
               "VESTAR CUP 01.06.14 \r\n"
@@ -67,7 +70,8 @@ TEST(ScoreSummary, EmptyDateAndCallsign)
 {
     ContactArray contacts;
     BandList bands;
-    const ScoreSummary summary = buildScoreSummary(contacts, bands, "", "");
+    BandTallies tallies;
+    const ScoreSummary summary = buildScoreSummary(tallies, contacts.size(), bands, "", "");
     EXPECT_EQ(summary.text,
               "VESTAR CUP  \r\n  Contestant: \r\nBand\tQSOs\tPoints\r\nTotal\t 0\t 0\r\n"
               "\r\nScore:  0\r\nCreated by Gremik 2014.");
@@ -78,10 +82,11 @@ TEST(ScoreSummary, BandWithAllContactsRemovedKeepsItsLine)
 {
     ContactArray contacts;
     BandList bands;
-    logAll(contacts, bands, {{"OK1AA", "20", "3"}, {"OK1BB", "15", "4"}});
-    ASSERT_TRUE(removeContact(contacts, contact({"OK1BB", "15", "4"})));
+    BandTallies tallies;
+    logAll(contacts, bands, tallies, {{"OK1AA", "20", "3"}, {"OK1BB", "15", "4"}});
+    ASSERT_TRUE(removeContact(contacts, tallies, contact({"OK1BB", "15", "4"})));
 
-    const ScoreSummary summary = buildScoreSummary(contacts, bands, "d", "c");
+    const ScoreSummary summary = buildScoreSummary(tallies, contacts.size(), bands, "d", "c");
     EXPECT_EQ(summary.text, wholeText("d", "c", "20\t 1\t 3\r\n15\t 0\t 0\r\nTotal\t 1\t 3\r\n",
                                       "3"));
 }
@@ -165,12 +170,13 @@ const SummaryRow summaryRows[] = {
 TEST(ScoreSummary, Cases)
 {
     for (const SummaryRow& row : summaryRows) {
-        ContactArray contacts;
+        BandTallies tallies;
         for (const Logged& logged : row.log) {
-            contacts.push_back(contact(logged));
+            tallies.count(contact(logged));
         }
         BandList bands = row.bands;
-        const ScoreSummary summary = buildScoreSummary(contacts, bands, "01.06.14", "OK2XYZ");
+        const ScoreSummary summary =
+            buildScoreSummary(tallies, row.log.size(), bands, "01.06.14", "OK2XYZ");
         const std::string score = std::to_string(row.score);
         EXPECT_EQ(summary.text, wholeText("01.06.14", "OK2XYZ", row.body, score))
             << "row: " << row.what;
