@@ -14,3 +14,12 @@ bool writeSetting(const SettingsLocation& where, const std::string& key,
 {
     return platform::writeProfileString(where.section, key, value, where.file);
 }
+
+bool updateSetting(const SettingsLocation& where, const std::string& key,
+                   const std::string& value)
+{
+    if (!value.empty() && readSetting(where, key, "") == value) {
+        return true;
+    }
+    return writeSetting(where, key, value);
+}

@@ -15,3 +15,9 @@ std::string readSetting(const SettingsLocation& where, const std::string& key,
 // False when the file could not be written; the callers' results never depend on it.
 bool writeSetting(const SettingsLocation& where, const std::string& key,
                   const std::string& value);
+
+// As writeSetting, but reads the key first and leaves the file alone when it already holds
+// value, so a request that changes nothing costs no write. A missing key reads as empty, so an
+// empty value is always written.
+bool updateSetting(const SettingsLocation& where, const std::string& key,
+                   const std::string& value);

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <iterator>
 
 #include "plugin/exports.h"
 #include "plugin/module_state.h"
+#include "support/files.h"
 
 namespace {
 
@@ -177,6 +180,41 @@ TEST_F(EntryPoints, RemoveDataTakesOutTheContactAtTheDeletedTime)
     EXPECT_EQ(removeData(second), 1);
     ASSERT_EQ(g_Contacts.size(), 1u);
     EXPECT_EQ(g_Contacts[0].ExchRcvd, "1");
+}
+
+TEST_F(EntryPoints, ResultWritesTheClaimedScoreOnlyWhereTheFileHoldsAnotherValue)
+{
+    struct Row {
+        const char* before;
+        const char* after;
+    };
+    const Row rows[] = {
+        {"[Settings]\r\nClaimed=\"12\"\r\n", "[Settings]\r\nClaimed=\"12\"\r\n"},
+        {"[Settings]\r\nClaimed = 12 \r\n", "[Settings]\r\nClaimed = 12 \r\n"},
+        {"[Settings]\r\nClaimed=13\r\n", "[Settings]\r\nClaimed=12\r\n"},
+        {"[Settings]\r\nClaimed=\r\n", "[Settings]\r\nClaimed=12\r\n"},
+        {"[Settings]\r\nName=x\r\n", "[Settings]\r\nName=x\r\nClaimed=12\r\n"},
+        {nullptr, "[Settings]\r\nClaimed=12\r\n"},
+    };
+    addData(ContactArgs());
+    const std::filesystem::path home = std::filesystem::current_path();
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        // A folder per row: Wine keeps a settings file parsed while its time stamp stays the
+        // same, and the file system's clock may not tick between two rows.
+        const std::filesystem::path folder = home / ("claimed-" + std::to_string(i));
+        std::filesystem::create_directories(folder / "Plugins");
+        std::filesystem::current_path(folder);
+        if (rows[i].before != nullptr) {
+            support::putFile("Plugins/VESTAR.ini", rows[i].before);
+        }
+        int score = 0;
+        GetResult0(&score);
+        const std::string after = support::fileText("Plugins/VESTAR.ini");
+        std::filesystem::current_path(home);
+        EXPECT_EQ(score, 12);
+        EXPECT_EQ(after, rows[i].after)
+            << "file before: " << (rows[i].before != nullptr ? rows[i].before : "none");
+    }
 }
 
 }  // namespace
