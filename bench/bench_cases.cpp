@@ -54,6 +54,12 @@ void restoreRemoved(BenchRun& run, std::size_t position)
     run.storeOrder.push_back(run.removed);
 }
 
+void getResult(BenchRun& run)
+{
+    int score = 0;
+    run.sink += std::strlen(run.target.plugin.GetResult0(&score));
+}
+
 std::array<char, 16> callKey(const std::string& call)
 {
     std::array<char, 16> key = {};
@@ -104,12 +110,18 @@ const std::vector<BenchCase> Cases = {
          }
      },
      nullptr, false},
-    {"GetResult0", fillStore,
+    {"GetResult0", fillStore, getResult, nullptr, false},
+    // Every request sees another score than the last, so the claimed score is written each time.
+    {"GetResult0 new score", fillStore, getResult,
      [](BenchRun& run) {
-         int score = 0;
-         run.sink += std::strlen(run.target.plugin.GetResult0(&score));
+         if (run.oneOut) {
+             restoreRemoved(run, 0);
+         } else {
+             removeAt(run, 0);
+         }
+         run.oneOut = !run.oneOut;
      },
-     nullptr, false},
+     false},
     {"export run", fillStoreForExport, [](BenchRun& run) { run.target.exportRun(); }, nullptr, false},
     {"RemoveData0 oldest", fillStore, [](BenchRun& run) { removeAt(run, 0); },
      [](BenchRun& run) { restoreRemoved(run, 0); }, false},

@@ -27,6 +27,7 @@ struct BenchRun {
     const std::vector<HostContact>& log;
     std::deque<std::size_t> storeOrder;  // the log index of each stored contact, oldest first
     std::size_t removed = 0;             // the log index of the contact taken out last
+    bool oneOut = false;                 // that contact is out of the store now
     std::vector<std::array<char, 16>> keys;
     std::size_t heapAtStart = 0;
     std::size_t heapPerContact = 0;  // after the last fill; 0 where not measured
