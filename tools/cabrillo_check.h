@@ -20,6 +20,11 @@ struct CabrilloQso {
     std::string call;
     std::string rstRcvd;
     std::string exchRcvd;
+    // The contact behind the line: set on an expected one, and on a file's line by compareQsos
+    // once matched. record is the ADIF record, loggedMode the host's mode text.
+    std::size_t record = 0;
+    std::string band;
+    std::string loggedMode;
 };
 
 struct CabrilloFile {
@@ -36,10 +41,11 @@ CabrilloFile readCabrillo(const std::string& bytes);
 // The header value of the first line with that tag, or null.
 const std::string* cabrilloHeader(const CabrilloFile& file, const std::string& tag);
 
-// What keeps the file from holding every expected contact exactly once, field for field.
-std::vector<std::string> compareQsos(const CabrilloFile& file,
-                                     const std::vector<CabrilloQso>& expected);
+// What keeps the file from holding every expected contact exactly once, field for field. Each
+// line matched to a contact takes the contact's record, band and logged mode.
+std::vector<std::string> compareQsos(CabrilloFile& file, const std::vector<CabrilloQso>& expected);
 
 // What a sponsor's checker would flag: an empty sent exchange, a callsign with characters
-// outside A-Z, 0-9 and "/", QSO lines out of time order.
+// outside A-Z, 0-9 and "/", QSO lines out of time order, frequency 0 or outside the contact's
+// band, a mode that is no Cabrillo mode.
 std::vector<std::string> sponsorWarnings(const CabrilloFile& file);
