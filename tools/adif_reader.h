@@ -43,6 +43,9 @@ AdifLog readAdif(const std::string& bytes);
 using AdifRecordSink = std::function<void(AdifRecord&&)>;
 AdifLog readAdifRecords(const std::string& bytes, const AdifRecordSink& sink);
 
+// How many <EOR> tags the bytes hold: at most as many records as the reader will hand on.
+std::size_t countRecordEnds(const std::string& bytes);
+
 // False for what is surely no ADIF text: UTF-16 (with or without its byte order mark) or
 // binary data.
 bool looksLikeText(const std::string& bytes);

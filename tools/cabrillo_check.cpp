@@ -249,6 +249,12 @@ std::vector<std::string> modeWarnings(const CabrilloFile& file)
 CabrilloFile readCabrillo(const std::string& bytes)
 {
     CabrilloFile file;
+    std::size_t lines = 0;
+    for (std::size_t at = bytes.find(QsoTag); at != std::string::npos;
+         at = bytes.find(QsoTag, at + QsoTag.size())) {
+        ++lines;
+    }
+    file.qsos.reserve(lines);
     std::size_t number = 0;
     bool ended = false;
     std::size_t at = 0;

@@ -19,6 +19,8 @@ std::string where(std::size_t record, std::size_t offset)
 LoadedLog loadLogText(const std::string& bytes)
 {
     LoadedLog log;
+    // Room for every contact at once: a growing vector would hold two copies at its peak.
+    log.contacts.reserve(countRecordEnds(bytes));
     std::vector<std::pair<std::size_t, std::string>> messages;  // in record order at the end
     // Each record becomes its contact as it is read: the fields are not kept beside the log.
     const AdifRecordSink take = [&log, &messages](AdifRecord&& record) {

@@ -304,6 +304,8 @@ private:
                 (after.exists ? "the file there is the earlier one" : "there is none"));
             return Errors;
         }
+        // Its store is not needed for the read-back; it would only double the peak.
+        unloadStatsPlugin(*plugin_);
         return checkCabrillo(name);
     }
 
@@ -334,6 +336,7 @@ private:
     std::vector<CabrilloQso> expectedQsos(const std::string& ownCall) const
     {
         std::vector<CabrilloQso> expected;
+        expected.reserve(log_.contacts.size());
         for (const LogContact& contact : log_.contacts) {
             const HostContact& c = contact.host;
             CabrilloQso qso;
