@@ -302,8 +302,10 @@ std::size_t countRecordEnds(const std::string& bytes)
 {
     std::size_t count = 0;
     for (std::size_t at = bytes.find('<'); at != std::string::npos; at = bytes.find('<', at + 1)) {
-        if (at + 5 <= bytes.size() && (bytes[at + 1] | 0x20) == 'e' &&
-            (bytes[at + 2] | 0x20) == 'o' && (bytes[at + 3] | 0x20) == 'r' && bytes[at + 4] == '>') {
+        const bool eor = at + 5 <= bytes.size() && (bytes[at + 1] | 0x20) == 'e' &&
+                         (bytes[at + 2] | 0x20) == 'o' && (bytes[at + 3] | 0x20) == 'r' &&
+                         bytes[at + 4] == '>';
+        if (eor) {
             ++count;
         }
     }

@@ -214,8 +214,8 @@ std::vector<std::string> modeWarnings(const CabrilloFile& file)
         if (cabrilloModeName(qso.mode)) {
             continue;
         }
-        const std::size_t m =
-            static_cast<std::size_t>(std::find(modes.begin(), modes.end(), qso.mode) - modes.begin());
+        const auto found = std::find(modes.begin(), modes.end(), qso.mode);
+        const auto m = static_cast<std::size_t>(found - modes.begin());
         if (m == modes.size()) {
             modes.push_back(qso.mode);
             lines.emplace_back();
@@ -327,9 +327,10 @@ std::vector<std::string> compareQsos(CabrilloFile& file, const std::vector<Cabri
     std::vector<bool> used(file.qsos.size(), false);
     std::vector<std::size_t> missing;
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        const auto group = std::lower_bound(
-            sorted.begin(), sorted.end(), expected[i],
-            [&file](std::size_t k, const CabrilloQso& qso) { return fieldsBefore(file.qsos[k], qso); });
+        const auto group = std::lower_bound(sorted.begin(), sorted.end(), expected[i],
+                                            [&file](std::size_t k, const CabrilloQso& qso) {
+                                                return fieldsBefore(file.qsos[k], qso);
+                                            });
         const std::size_t start = static_cast<std::size_t>(group - sorted.begin());
         const std::size_t take = start < sorted.size() ? nextOfGroup[start] : start;
         if (take < sorted.size() && sameFields(file.qsos[sorted[take]], expected[i])) {
