@@ -315,6 +315,12 @@ const std::string* cabrilloHeader(const CabrilloFile& file, const std::string& t
 
 std::vector<std::string> compareQsos(CabrilloFile& file, const std::vector<CabrilloQso>& expected)
 {
+    return compareQsos(file, expected.size(), [&expected](std::size_t i) { return expected[i]; });
+}
+
+std::vector<std::string> compareQsos(CabrilloFile& file, std::size_t count,
+                                     const std::function<CabrilloQso(std::size_t)>& expectedAt)
+{
     // The lines sorted by their fields, file order within equal ones: each contact takes the
     // first unused line of its group, as a walk through the file would.
     std::vector<std::size_t> sorted(file.qsos.size());
@@ -326,20 +332,21 @@ std::vector<std::string> compareQsos(CabrilloFile& file, const std::vector<Cabri
     std::iota(nextOfGroup.begin(), nextOfGroup.end(), std::size_t{0});
     std::vector<bool> used(file.qsos.size(), false);
     std::vector<std::size_t> missing;
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        const auto group = std::lower_bound(sorted.begin(), sorted.end(), expected[i],
+    for (std::size_t i = 0; i < count; ++i) {
+        const CabrilloQso want = expectedAt(i);
+        const auto group = std::lower_bound(sorted.begin(), sorted.end(), want,
                                             [&file](std::size_t k, const CabrilloQso& qso) {
                                                 return fieldsBefore(file.qsos[k], qso);
                                             });
         const std::size_t start = static_cast<std::size_t>(group - sorted.begin());
         const std::size_t take = start < sorted.size() ? nextOfGroup[start] : start;
-        if (take < sorted.size() && sameFields(file.qsos[sorted[take]], expected[i])) {
+        if (take < sorted.size() && sameFields(file.qsos[sorted[take]], want)) {
             ++nextOfGroup[start];
             const std::size_t k = sorted[take];
             used[k] = true;
-            file.qsos[k].record = expected[i].line;
-            file.qsos[k].band = expected[i].band;
-            file.qsos[k].loggedMode = expected[i].loggedMode;
+            file.qsos[k].record = want.line;
+            file.qsos[k].band = want.band;
+            file.qsos[k].loggedMode = want.loggedMode;
         } else {
             missing.push_back(i);
         }
@@ -348,12 +355,13 @@ std::vector<std::string> compareQsos(CabrilloFile& file, const std::vector<Cabri
     // A contact whose line is wrong shows as one missing contact and one stray line; the line
     // in the contact's place, if stray, tells what differs.
     for (std::size_t i : missing) {
-        std::string text = "record " + std::to_string(expected[i].line) + " (" +
-                           describe(expected[i]) + ") is not in the file";
+        const CabrilloQso want = expectedAt(i);
+        std::string text = "record " + std::to_string(want.line) + " (" + describe(want) +
+                           ") is not in the file";
         if (i < file.qsos.size() && !used[i]) {
             used[i] = true;
             text += "; QSO " + lineName(file.qsos[i].line) + " in its place has " +
-                    firstDifference(file.qsos[i], expected[i]);
+                    firstDifference(file.qsos[i], want);
         }
         problems.push_back(text);
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,6 +45,11 @@ const std::string* cabrilloHeader(const CabrilloFile& file, const std::string& t
 // What keeps the file from holding every expected contact exactly once, field for field. Each
 // line matched to a contact takes the contact's record, band and logged mode.
 std::vector<std::string> compareQsos(CabrilloFile& file, const std::vector<CabrilloQso>& expected);
+
+// The same with the count expected contacts made one at a time by expectedAt(i), so that they
+// need not all be held at once.
+std::vector<std::string> compareQsos(CabrilloFile& file, std::size_t count,
+                                     const std::function<CabrilloQso(std::size_t)>& expectedAt);
 
 // What a sponsor's checker would flag: an empty sent exchange, a callsign with characters
 // outside A-Z, 0-9 and "/", QSO lines out of time order, frequency 0 or outside the contact's

@@ -333,29 +333,25 @@ private:
         return accepted != 0 ? Clean : Found;
     }
 
-    std::vector<CabrilloQso> expectedQsos(const std::string& ownCall) const
+    // The QSO line the contact should have.
+    CabrilloQso expectedQso(const LogContact& contact, const std::string& ownCall) const
     {
-        std::vector<CabrilloQso> expected;
-        expected.reserve(log_.contacts.size());
-        for (const LogContact& contact : log_.contacts) {
-            const HostContact& c = contact.host;
-            CabrilloQso qso;
-            qso.line = contact.record;
-            qso.frequencyKHz = std::to_string(c.frequencyHz / 1000);
-            qso.mode = cabrilloMode(c.mode);
-            qso.date = hostDateText(c.time, "%Y-%m-%d");
-            qso.time = hostDateText(c.time, "%H%M");
-            qso.ownCall = ownCall;
-            qso.rstSent = c.rstSent;
-            qso.exchSent = c.exchSent;
-            qso.call = c.call;
-            qso.rstRcvd = c.rstRcvd;
-            qso.exchRcvd = c.exchRcvd;
-            qso.band = c.band;
-            qso.loggedMode = c.mode;
-            expected.push_back(std::move(qso));
-        }
-        return expected;
+        const HostContact& c = contact.host;
+        CabrilloQso qso;
+        qso.line = contact.record;
+        qso.frequencyKHz = std::to_string(c.frequencyHz / 1000);
+        qso.mode = cabrilloMode(c.mode);
+        qso.date = hostDateText(c.time, "%Y-%m-%d");
+        qso.time = hostDateText(c.time, "%H%M");
+        qso.ownCall = ownCall;
+        qso.rstSent = c.rstSent;
+        qso.exchSent = c.exchSent;
+        qso.call = c.call;
+        qso.rstRcvd = c.rstRcvd;
+        qso.exchRcvd = c.exchRcvd;
+        qso.band = c.band;
+        qso.loggedMode = c.mode;
+        return qso;
     }
 
     int checkCabrillo(const std::string& name)
@@ -378,8 +374,12 @@ private:
         // The operator may change the callsign in the header form; the lines follow it.
         const std::string* own = cabrilloHeader(cabrillo, "CALLSIGN");
         std::vector<std::string> problems = cabrillo.problems;
+        const std::string ownCall = own != nullptr ? *own : call();
+        const auto expectedAt = [this, &ownCall](std::size_t i) {
+            return expectedQso(log_.contacts[i], ownCall);
+        };
         for (const std::string& problem :
-             compareQsos(cabrillo, expectedQsos(own != nullptr ? *own : call()))) {
+             compareQsos(cabrillo, log_.contacts.size(), expectedAt)) {
             problems.push_back(problem);
         }
         for (const std::string& problem : problems) {
