@@ -170,6 +170,10 @@ stats_add_test(vscscore_sample sh ${TESTS}/driver/vscscore_sample.sh
     $<TARGET_FILE:vscscore> $<TARGET_FILE:Stats> ${SAMPLE_LOG} ${DRIVER_EMULATOR})
 stats_add_test(vscscore_export sh ${TESTS}/driver/vscscore_export.sh
     $<TARGET_FILE:vscscore> $<TARGET_FILE:Stats> ${SAMPLE_LOG} ${DRIVER_EMULATOR})
+stats_add_test(vscscore_inputs sh ${TESTS}/driver/vscscore_inputs.sh
+    $<TARGET_FILE:vscscore> $<TARGET_FILE:Stats> ${DRIVER_EMULATOR})
+# About thirty runs of the program; under Wine each takes seconds.
+set_tests_properties(vscscore_inputs PROPERTIES TIMEOUT 600)
 if(WIN32)
     # The native build of the same tree, where there is one, must write the same file.
     set(NATIVE_BUILD ${PROJECT_SOURCE_DIR}/build/native)

@@ -7,11 +7,12 @@ set -eu
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
 cmake --preset native >/dev/null
-cmake --build --preset native --target bench --parallel 2
+cmake --build --preset native --target bench vscscore --parallel 2
 rm -rf build/bench-run
 mkdir -p build/bench-run
 cd build/bench-run
 nproc
 lscpu | sed -n 's/^Model name: *//p'
-exec ../native/bench --benchmark_min_time=0.2 --benchmark_repetitions=3 \
+../native/bench --benchmark_min_time=0.2 --benchmark_repetitions=3 \
     --benchmark_report_aggregates_only=true "$@"
+sh ../../bench/driver_bench.sh ../native/vscscore

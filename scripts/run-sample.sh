@@ -16,7 +16,7 @@ mkdir -p "$out/native/Plugins" "$out/windows/Plugins"
 status=0
 
 # FOLDER PROGRAM...: score, export (no terminal, so the header form takes the saved values),
-# audit (status 1 when it finds repeats, as on this sample).
+# audit. Export and audit end with status 1 on this sample: a warning, and repeats.
 run_sample() {
     folder=$1
     shift
@@ -26,7 +26,7 @@ run_sample() {
     echo
     echo "\$ vscscore export examples/vsc-sample.adi"
     # With no terminal: the header form is not shown, the saved values are used.
-    : | setsid -w "$@" export "$sample" || status=1
+    : | setsid -w "$@" export "$sample" || [ $? -eq 1 ] || status=1
     echo
     echo "\$ vscscore audit examples/vsc-sample.adi"
     "$@" audit "$sample" || [ $? -eq 1 ] || status=1

@@ -42,6 +42,14 @@ std::string trimmed(const std::string& text)
     return text.substr(first, last - first);
 }
 
+std::string upper(std::string text)
+{
+    for (char& c : text) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
 bool digitsOnly(const std::string& text)
 {
     for (char c : text) {
@@ -157,12 +165,40 @@ std::string bandOfFrequency(unsigned hz)
     return std::string();
 }
 
-bool contactFromAdif(const AdifRecord& record, LogContact& contact, std::string& error)
+unsigned bandLowerEdgeHz(const std::string& band)
+{
+    for (const BandEdge& edge : BandPlan) {
+        if (hostBand(edge.adif) == band) {
+            return static_cast<unsigned>(edge.lowHz);
+        }
+    }
+    return 0;
+}
+
+std::string hostCallsign(const std::string& call)
+{
+    return upper(trimmed(call));
+}
+
+std::string hostMode(const std::string& mode, const std::string& submode)
+{
+    const std::string given = upper(trimmed(mode));
+    const std::string sub = upper(trimmed(submode));
+    // Loggers put the sideband in MODE, or MODE SSB with the sideband in SUBMODE.
+    if (given == "SSB" || given == "USB" || given == "LSB" ||
+        (given.empty() && (sub == "USB" || sub == "LSB"))) {
+        return "SSB";
+    }
+    return given;
+}
+
+bool contactFromAdif(const AdifRecord& record, LogContact& contact, std::string& error,
+                     std::vector<std::string>& repairs)
 {
     contact = LogContact();
     contact.record = record.number;
     HostContact& host = contact.host;
-    host.call = trimmed(field(record, "CALL"));
+    host.call = hostCallsign(field(record, "CALL"));
     if (host.call.empty()) {
         error = "no CALL";
         return false;
@@ -178,25 +214,54 @@ bool contactFromAdif(const AdifRecord& record, LogContact& contact, std::string&
     host.time = DateRecord::make(oleDate);
 
     const std::string* freq = record.find("FREQ");
-    if (freq != nullptr && !frequencyHzFromMHz(*freq, host.frequencyHz)) {
-        error = "bad FREQ \"" + *freq + "\"";
-        return false;
-    }
     const std::string* band = record.find("BAND");
+    bool haveFrequency = false;
+    if (freq != nullptr) {
+        std::string text = trimmed(*freq);
+        const std::size_t comma = text.find(',');
+        const bool decimalComma = comma != std::string::npos &&
+                                  text.find('.') == std::string::npos &&
+                                  text.find(',', comma + 1) == std::string::npos;
+        if (decimalComma) {
+            text[comma] = '.';
+        }
+        haveFrequency = frequencyHzFromMHz(text, host.frequencyHz);
+        if (haveFrequency && decimalComma) {
+            repairs.push_back("FREQ \"" + *freq + "\" has a decimal comma; read as " + text);
+        } else if (!haveFrequency && band == nullptr) {
+            error = "bad FREQ \"" + *freq + "\"";
+            return false;
+        } else if (!haveFrequency) {
+            host.frequencyHz = 0;
+        }
+    }
     if (band != nullptr) {
         host.band = hostBand(*band);
         if (host.band.empty()) {
             error = "unknown BAND \"" + *band + "\"";
             return false;
         }
+        if (haveFrequency && bandOfFrequency(host.frequencyHz) != host.band) {
+            repairs.push_back("FREQ " + trimmed(*freq) + " MHz is not on BAND " + trimmed(*band) +
+                              "; scored on the band, written at the frequency");
+        }
     } else {
-        host.band = freq != nullptr ? bandOfFrequency(host.frequencyHz) : std::string();
+        host.band = haveFrequency ? bandOfFrequency(host.frequencyHz) : std::string();
         if (host.band.empty()) {
             error = "no BAND, and no FREQ within a band";
             return false;
         }
     }
-    host.mode = trimmed(field(record, "MODE"));
+    if (!haveFrequency) {
+        // A Cabrillo line needs a frequency; the band's lower edge is the usual stand-in.
+        host.frequencyHz = bandLowerEdgeHz(host.band);
+        const std::string what = freq != nullptr ? "bad FREQ \"" + *freq + "\"" : "no FREQ";
+        repairs.push_back(host.frequencyHz != 0
+                              ? what + "; written at the band's lower edge, " +
+                                    std::to_string(host.frequencyHz / 1000) + " kHz"
+                              : what + ", and the band lies beyond the host's frequencies");
+    }
+    host.mode = hostMode(field(record, "MODE"), field(record, "SUBMODE"));
     host.rstSent = trimmed(field(record, "RST_SENT"));
     host.rstRcvd = trimmed(field(record, "RST_RCVD"));
     host.exchSent = trimmed(either(record, "STX_STRING", "STX"));

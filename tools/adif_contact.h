@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "adif_reader.h"
 #include "host_calls.h"
@@ -13,9 +14,20 @@ struct LogContact {
     DateTimeParts when;  // UTC, as logged
 };
 
-// False with the reason when the record has no callsign, no valid date and time, no usable
-// frequency, or no band to be found.
-bool contactFromAdif(const AdifRecord& record, LogContact& contact, std::string& error);
+// The host's texts: the callsign upper case and trimmed, the mode by hostMode, a frequency
+// for every contact. False with the reason when the record has no callsign, no valid date and
+// time, or no band to be found; what was repaired or disagrees is added to repairs.
+bool contactFromAdif(const AdifRecord& record, LogContact& contact, std::string& error,
+                     std::vector<std::string>& repairs);
+
+// A callsign as the host hands it: upper case, no blanks around it.
+std::string hostCallsign(const std::string& call);
+
+// The host's mode names: SSB for SSB, USB and LSB (whatever the submode), others upper case.
+std::string hostMode(const std::string& mode, const std::string& submode);
+
+// The lower edge of a host band in Hz; 0 for a band beyond the host's 32-bit frequencies.
+unsigned bandLowerEdgeHz(const std::string& band);
 
 // The host's band text for an ADIF band in either case: metres as a bare number ("160m" ->
 // "160"), other bands as ADIF writes them ("70CM" -> "70cm"). Empty when it is none.

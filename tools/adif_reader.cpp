@@ -153,11 +153,16 @@ bool readTag(const std::string& bytes, std::size_t at, Tag& tag)
 
 class Reader {
 public:
-    explicit Reader(const std::string& bytes) : bytes_(bytes) {}
+    Reader(const std::string& bytes, const AdifRecordSink& sink) : bytes_(bytes), sink_(sink) {}
 
     AdifLog read()
     {
         std::size_t at = bytes_.compare(0, Utf8Bom.size(), Utf8Bom) == 0 ? Utf8Bom.size() : 0;
+        // Blank lines before the first tag are no header.
+        const std::size_t first = bytes_.find_first_not_of(" \t\r\n", at);
+        if (first != std::string::npos && bytes_[first] == '<') {
+            at = first;
+        }
         if (at < bytes_.size() && bytes_[at] != '<') {
             const std::size_t eoh = findCaseless(bytes_, "<EOH>", at);
             if (eoh == std::string::npos) {
@@ -190,7 +195,7 @@ private:
         }
         if (!tag.hasLength) {
             if (tag.name == "EOR") {
-                log_.records.push_back(std::move(record_));
+                sink_(std::move(record_));
                 open_ = false;
             }
             // Other tags without a value (a header's <EOH>, an exporter's end marker) carry
@@ -257,6 +262,7 @@ private:
     }
 
     const std::string& bytes_;
+    const AdifRecordSink& sink_;
     AdifLog log_;
     AdifRecord record_;
     bool open_ = false;
@@ -277,5 +283,38 @@ const std::string* AdifRecord::find(const char* name) const
 
 AdifLog readAdif(const std::string& bytes)
 {
-    return Reader(bytes).read();
+    AdifLog log;
+    const AdifRecordSink keep = [&log](AdifRecord&& record) {
+        log.records.push_back(std::move(record));
+    };
+    AdifLog notes = Reader(bytes, keep).read();
+    log.repairs = std::move(notes.repairs);
+    log.skipped = std::move(notes.skipped);
+    return log;
+}
+
+AdifLog readAdifRecords(const std::string& bytes, const AdifRecordSink& sink)
+{
+    return Reader(bytes, sink).read();
+}
+
+std::size_t countRecordEnds(const std::string& bytes)
+{
+    std::size_t count = 0;
+    for (std::size_t at = bytes.find('<'); at != std::string::npos; at = bytes.find('<', at + 1)) {
+        const bool eor = at + 5 <= bytes.size() && (bytes[at + 1] | 0x20) == 'e' &&
+                         (bytes[at + 2] | 0x20) == 'o' && (bytes[at + 3] | 0x20) == 'r' &&
+                         bytes[at + 4] == '>';
+        if (eor) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+bool looksLikeText(const std::string& bytes)
+{
+    // UTF-16 and binary files hold zero bytes; no ADIF text does.
+    return bytes.find('\0') == std::string::npos && bytes.compare(0, 2, "\xFF\xFE") != 0 &&
+           bytes.compare(0, 2, "\xFE\xFF") != 0;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,3 +37,15 @@ struct AdifLog {
 // Lengths count bytes; a field whose length a logger counted in UTF-8 characters is read by
 // characters where reading by bytes would cut a character or leave text outside the field.
 AdifLog readAdif(const std::string& bytes);
+
+// The same, handing each record to sink as it is read instead of keeping it: the returned
+// log holds the notes only.
+using AdifRecordSink = std::function<void(AdifRecord&&)>;
+AdifLog readAdifRecords(const std::string& bytes, const AdifRecordSink& sink);
+
+// How many <EOR> tags the bytes hold: at most as many records as the reader will hand on.
+std::size_t countRecordEnds(const std::string& bytes);
+
+// False for what is surely no ADIF text: UTF-16 (with or without its byte order mark) or
+// binary data.
+bool looksLikeText(const std::string& bytes);

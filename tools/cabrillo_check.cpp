@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <numeric>
+
+#include "adif_contact.h"
 
 namespace {
 
@@ -133,6 +136,17 @@ bool sameFields(const CabrilloQso& a, const CabrilloQso& b)
     return true;
 }
 
+bool fieldsBefore(const CabrilloQso& a, const CabrilloQso& b)
+{
+    for (const QsoField& field : QsoFields) {
+        const int order = (a.*field.member).compare(b.*field.member);
+        if (order != 0) {
+            return order < 0;
+        }
+    }
+    return false;
+}
+
 std::string describe(const CabrilloQso& qso)
 {
     return qso.call + " " + qso.date + " " + qso.time;
@@ -162,11 +176,85 @@ bool cabrilloCallsign(const std::string& call)
     return true;
 }
 
+// Frequency 0, or one outside the band of the contact behind the line.
+std::string frequencyWarning(const CabrilloQso& qso)
+{
+    const bool digits = !qso.frequencyKHz.empty() &&
+                        qso.frequencyKHz.find_first_not_of("0123456789") == std::string::npos;
+    if (!digits || qso.frequencyKHz.size() > 7) {
+        return std::string();
+    }
+    const unsigned long kHz = std::stoul(qso.frequencyKHz);
+    if (kHz == 0) {
+        return "frequency 0";
+    }
+    if (qso.band.empty() || kHz > 4294967) {
+        return std::string();
+    }
+    const std::string band = bandOfFrequency(static_cast<unsigned>(kHz * 1000));
+    if (band == qso.band) {
+        return std::string();
+    }
+    return "frequency " + qso.frequencyKHz + " kHz is outside the contact's band (" + qso.band +
+           ")";
+}
+
+bool cabrilloModeName(const std::string& mode)
+{
+    return mode == "CW" || mode == "PH" || mode == "FM" || mode == "RY" || mode == "DG";
+}
+
+// One warning per mode that is none: which records, what the log called them.
+std::vector<std::string> modeWarnings(const CabrilloFile& file)
+{
+    const std::size_t Named = 10;
+    std::vector<std::string> modes;
+    std::vector<std::vector<const CabrilloQso*>> lines;
+    for (const CabrilloQso& qso : file.qsos) {
+        if (cabrilloModeName(qso.mode)) {
+            continue;
+        }
+        const auto found = std::find(modes.begin(), modes.end(), qso.mode);
+        const auto m = static_cast<std::size_t>(found - modes.begin());
+        if (m == modes.size()) {
+            modes.push_back(qso.mode);
+            lines.emplace_back();
+        }
+        lines[m].push_back(&qso);
+    }
+    std::vector<std::string> warnings;
+    for (std::size_t m = 0; m < modes.size(); ++m) {
+        std::string named;
+        for (std::size_t k = 0; k < lines[m].size() && k < Named; ++k) {
+            const CabrilloQso& qso = *lines[m][k];
+            named += (k == 0 ? "" : ", ") +
+                     (qso.record != 0 ? "record " + std::to_string(qso.record) + " (" +
+                                            (qso.loggedMode.empty() ? "no mode" : qso.loggedMode) +
+                                            ")"
+                                      : lineName(qso.line));
+        }
+        if (lines[m].size() > Named) {
+            named += " and " + std::to_string(lines[m].size() - Named) + " more";
+        }
+        warnings.push_back("mode \"" + modes[m] + "\" is not CW, PH, FM, RY or DG, on " +
+                           std::to_string(lines[m].size()) + " QSO line" +
+                           (lines[m].size() == 1 ? "" : "s") + ": " + named +
+                           "; the host writes the same");
+    }
+    return warnings;
+}
+
 }  // namespace
 
 CabrilloFile readCabrillo(const std::string& bytes)
 {
     CabrilloFile file;
+    std::size_t lines = 0;
+    for (std::size_t at = bytes.find(QsoTag); at != std::string::npos;
+         at = bytes.find(QsoTag, at + QsoTag.size())) {
+        ++lines;
+    }
+    file.qsos.reserve(lines);
     std::size_t number = 0;
     bool ended = false;
     std::size_t at = 0;
@@ -225,32 +313,55 @@ const std::string* cabrilloHeader(const CabrilloFile& file, const std::string& t
     return nullptr;
 }
 
-std::vector<std::string> compareQsos(const CabrilloFile& file,
-                                     const std::vector<CabrilloQso>& expected)
+std::vector<std::string> compareQsos(CabrilloFile& file, const std::vector<CabrilloQso>& expected)
 {
-    std::vector<std::string> problems;
+    return compareQsos(file, expected.size(), [&expected](std::size_t i) { return expected[i]; });
+}
+
+std::vector<std::string> compareQsos(CabrilloFile& file, std::size_t count,
+                                     const std::function<CabrilloQso(std::size_t)>& expectedAt)
+{
+    // The lines sorted by their fields, file order within equal ones: each contact takes the
+    // first unused line of its group, as a walk through the file would.
+    std::vector<std::size_t> sorted(file.qsos.size());
+    std::iota(sorted.begin(), sorted.end(), std::size_t{0});
+    std::stable_sort(sorted.begin(), sorted.end(), [&file](std::size_t a, std::size_t b) {
+        return fieldsBefore(file.qsos[a], file.qsos[b]);
+    });
+    std::vector<std::size_t> nextOfGroup(sorted.size());
+    std::iota(nextOfGroup.begin(), nextOfGroup.end(), std::size_t{0});
     std::vector<bool> used(file.qsos.size(), false);
     std::vector<std::size_t> missing;
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        bool found = false;
-        for (std::size_t k = 0; k < file.qsos.size() && !found; ++k) {
-            if (!used[k] && sameFields(file.qsos[k], expected[i])) {
-                used[k] = found = true;
-            }
-        }
-        if (!found) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const CabrilloQso want = expectedAt(i);
+        const auto group = std::lower_bound(sorted.begin(), sorted.end(), want,
+                                            [&file](std::size_t k, const CabrilloQso& qso) {
+                                                return fieldsBefore(file.qsos[k], qso);
+                                            });
+        const std::size_t start = static_cast<std::size_t>(group - sorted.begin());
+        const std::size_t take = start < sorted.size() ? nextOfGroup[start] : start;
+        if (take < sorted.size() && sameFields(file.qsos[sorted[take]], want)) {
+            ++nextOfGroup[start];
+            const std::size_t k = sorted[take];
+            used[k] = true;
+            file.qsos[k].record = want.line;
+            file.qsos[k].band = want.band;
+            file.qsos[k].loggedMode = want.loggedMode;
+        } else {
             missing.push_back(i);
         }
     }
+    std::vector<std::string> problems;
     // A contact whose line is wrong shows as one missing contact and one stray line; the line
     // in the contact's place, if stray, tells what differs.
     for (std::size_t i : missing) {
-        std::string text = "record " + std::to_string(expected[i].line) + " (" +
-                           describe(expected[i]) + ") is not in the file";
+        const CabrilloQso want = expectedAt(i);
+        std::string text = "record " + std::to_string(want.line) + " (" + describe(want) +
+                           ") is not in the file";
         if (i < file.qsos.size() && !used[i]) {
             used[i] = true;
             text += "; QSO " + lineName(file.qsos[i].line) + " in its place has " +
-                    firstDifference(file.qsos[i], expected[i]);
+                    firstDifference(file.qsos[i], want);
         }
         problems.push_back(text);
     }
@@ -289,7 +400,14 @@ std::vector<std::string> sponsorWarnings(const CabrilloFile& file)
             warnings.push_back(where + "earlier than the QSO line before it (" +
                                previous->date + " " + previous->time + ")");
         }
+        const std::string frequency = frequencyWarning(qso);
+        if (!frequency.empty()) {
+            warnings.push_back(where + frequency);
+        }
         previous = &qso;
+    }
+    for (std::string& warning : modeWarnings(file)) {
+        warnings.push_back(std::move(warning));
     }
     return warnings;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,6 +21,11 @@ struct CabrilloQso {
     std::string call;
     std::string rstRcvd;
     std::string exchRcvd;
+    // The contact behind the line: set on an expected one, and on a file's line by compareQsos
+    // once matched. record is the ADIF record, loggedMode the host's mode text.
+    std::size_t record = 0;
+    std::string band;
+    std::string loggedMode;
 };
 
 struct CabrilloFile {
@@ -36,10 +42,16 @@ CabrilloFile readCabrillo(const std::string& bytes);
 // The header value of the first line with that tag, or null.
 const std::string* cabrilloHeader(const CabrilloFile& file, const std::string& tag);
 
-// What keeps the file from holding every expected contact exactly once, field for field.
-std::vector<std::string> compareQsos(const CabrilloFile& file,
-                                     const std::vector<CabrilloQso>& expected);
+// What keeps the file from holding every expected contact exactly once, field for field. Each
+// line matched to a contact takes the contact's record, band and logged mode.
+std::vector<std::string> compareQsos(CabrilloFile& file, const std::vector<CabrilloQso>& expected);
+
+// The same with the count expected contacts made one at a time by expectedAt(i), so that they
+// need not all be held at once.
+std::vector<std::string> compareQsos(CabrilloFile& file, std::size_t count,
+                                     const std::function<CabrilloQso(std::size_t)>& expectedAt);
 
 // What a sponsor's checker would flag: an empty sent exchange, a callsign with characters
-// outside A-Z, 0-9 and "/", QSO lines out of time order.
+// outside A-Z, 0-9 and "/", QSO lines out of time order, frequency 0 or outside the contact's
+// band, a mode that is no Cabrillo mode.
 std::vector<std::string> sponsorWarnings(const CabrilloFile& file);

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string>
+#include <unordered_map>
 
 #include "rules/repeat_rule.h"
 
@@ -34,24 +36,27 @@ std::vector<AuditFinding> auditLog(const std::vector<LogContact>& contacts)
         return contacts[a].host.time.value() < contacts[b].host.time.value();
     });
 
+    // Only a contact with the same callsign can refuse, so each is judged against the logged
+    // contacts of its own callsign, one at a time, oldest first: the first that refuses is
+    // the one the rule stops at, and the work per contact does not grow with the log.
+    std::unordered_map<std::string, std::vector<std::size_t>> loggedByCall;
     std::vector<AuditFinding> findings;
-    ContactArray logged;
-    std::vector<std::size_t> loggedIndex;
+    ContactArray one;
     for (std::size_t index : order) {
         const LogContact& contact = contacts[index];
-        const RepeatVerdict verdict = judge(logged, contact);
-        if (!verdict.accepted) {
-            // The rule stops at the first logged contact that refuses; find which one it was.
-            for (std::size_t k = 0; k < logged.size(); ++k) {
-                if (!judge(ContactArray{logged[k]}, contact).accepted) {
-                    findings.push_back({index, loggedIndex[k], verdict.tooEarly,
-                                        verdict.minutesToWait});
-                    break;
-                }
+        std::vector<std::size_t>& logged = loggedByCall[contact.host.call];
+        for (std::size_t earlier : logged) {
+            if (!one.empty()) {
+                one.erase(0);
+            }
+            one.push_back(storedContact(contacts[earlier].host));
+            const RepeatVerdict verdict = judge(one, contact);
+            if (!verdict.accepted) {
+                findings.push_back({index, earlier, verdict.tooEarly, verdict.minutesToWait});
+                break;
             }
         }
-        logged.push_back(storedContact(contact.host));
-        loggedIndex.push_back(index);
+        logged.push_back(index);
     }
     return findings;
 }

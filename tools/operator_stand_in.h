@@ -4,7 +4,9 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
-// Runs the call; on Windows a message box is printed to standard error as "CAPTION: TEXT" and
-// closed with OK, and the header form is cancelled unless an operator sits at a console.
-void asOperator(const std::function<void()>& call);
+// Runs the call and returns what the plug-in reported to the operator, one "CAPTION: TEXT"
+// line per message box, each also printed to standard error. On Windows the boxes are closed
+// with OK, and the header form is cancelled unless an operator sits at a console.
+std::string asOperator(const std::function<void()>& call);

@@ -50,11 +50,12 @@ void press(HWND window, int button)
 
 }  // namespace
 
-void asOperator(const std::function<void()>& call)
+std::string asOperator(const std::function<void()>& call)
 {
     const bool present = operatorAtConsole();
     std::atomic<bool> done(false);
-    std::thread watcher([&done, present] {
+    std::string report;  // the watcher's alone until it is joined
+    std::thread watcher([&done, &report, present] {
         DialogSearch search;  // search.skip: a form left to the operator
         while (!done.load()) {
             search.found = nullptr;
@@ -70,8 +71,9 @@ void asOperator(const std::function<void()>& call)
             const bool messageBox =
                 text != nullptr && FindWindowExA(window, nullptr, "Edit", nullptr) == nullptr;
             if (messageBox) {
-                std::fprintf(stderr, "%s: %s\n", windowText(window).c_str(),
-                             windowText(text).c_str());
+                const std::string line = windowText(window) + ": " + windowText(text) + "\n";
+                report += line;
+                std::fputs(line.c_str(), stderr);
                 std::fflush(stderr);
                 press(window, IDOK);
             } else if (!present) {
@@ -90,4 +92,5 @@ void asOperator(const std::function<void()>& call)
     call();
     done = true;
     watcher.join();
+    return report;
 }

@@ -23,6 +23,13 @@ struct StatsPlugin {
 // The library's file name on this platform, as the build makes it.
 const char* pluginFileName();
 
+// The running program's own file, symlinks resolved; empty when the system does not say.
+std::string programFile();
+
+// A path the loader takes as one, a bare file name meaning the current folder's file rather
+// than one found on the library search path.
+std::string asLibraryPath(const std::string& path);
+
 // Fills every entry point; on failure says what is missing in error and leaves nothing loaded.
 bool loadStatsPlugin(const std::string& path, StatsPlugin& plugin, std::string& error);
 void unloadStatsPlugin(StatsPlugin& plugin);

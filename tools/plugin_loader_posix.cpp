@@ -1,11 +1,25 @@
 // Loading the native Stats library with dlopen.
 #include <dlfcn.h>
+#include <limits.h>
+#include <stdlib.h>
 
 #include "plugin_loader_common.h"
 
 const char* pluginFileName()
 {
     return "libStats.so";
+}
+
+std::string programFile()
+{
+    char resolved[PATH_MAX];
+    return realpath("/proc/self/exe", resolved) != nullptr ? std::string(resolved)
+                                                           : std::string();
+}
+
+std::string asLibraryPath(const std::string& path)
+{
+    return path.find('/') == std::string::npos ? "./" + path : path;
 }
 
 bool loadStatsPlugin(const std::string& path, StatsPlugin& plugin, std::string& error)

@@ -8,6 +8,18 @@ const char* pluginFileName()
     return "Stats.dll";
 }
 
+std::string programFile()
+{
+    char path[MAX_PATH * 4];
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    return length > 0 && length < sizeof path ? std::string(path, length) : std::string();
+}
+
+std::string asLibraryPath(const std::string& path)
+{
+    return path.find_first_of("/\\:") == std::string::npos ? ".\\" + path : path;
+}
+
 bool loadStatsPlugin(const std::string& path, StatsPlugin& plugin, std::string& error)
 {
     plugin = StatsPlugin();

@@ -4,17 +4,21 @@
 #include <string>
 #include <vector>
 
+#include "cabrillo/file_base.h"
+#include "cabrillo/qso_line.h"
 #include "cabrillo_check.h"
+#include "claimed_setting.h"
 #include "console_text.h"
+#include "file_identity.h"
 #include "host_calls.h"
 #include "log_audit.h"
 #include "log_file.h"
 #include "operator_stand_in.h"
-#include "plugin_loader.h"
+#include "plugin_search.h"
 
 namespace {
 
-enum ExitStatus { Clean = 0, Found = 1, UsageError = 2, BadLog = 3, NoPlugin = 4 };
+enum ExitStatus { Clean = 0, Found = 1, UsageError = 2, BadLog = 3, NoPlugin = 4, Errors = 5 };
 
 const char Help[] =
     "vscscore - score a VESTAR CUP (VSC) log with the Stats plug-in, as the logger Ravo does\n"
@@ -24,9 +28,10 @@ const char Help[] =
     "      Feeds every contact of the log to the plug-in and prints its score summary.\n"
     "  vscscore [OPTIONS] export LOG.adi\n"
     "      The same, asking the plug-in for its Cabrillo file too: CALL.cbr in this folder,\n"
-    "      named after your callsign (\"/\" becomes \"_\"). Then reads the file back, checks\n"
-    "      that it holds every contact once, field for field, and warns about what a contest\n"
-    "      sponsor's log checker would flag.\n"
+    "      named after your callsign as the plug-in names it (\"/\" becomes \"_\"). When the\n"
+    "      plug-in reports the file produced, reads it back, checks that it holds every\n"
+    "      contact once, field for field, and warns about what a contest sponsor's log\n"
+    "      checker would flag. An earlier file is never removed or changed by vscscore.\n"
     "  vscscore [OPTIONS] check LOG.adi CALL BAND MODE\n"
     "      Asks the plug-in whether CALL may be worked now on BAND (40 or 40m) in MODE (CW,\n"
     "      SSB) after the contacts of the log, and prints its answer and warning.\n"
@@ -34,20 +39,32 @@ const char Help[] =
     "      Replays the log in time order under the contest's repeat rule and lists every\n"
     "      exact repeat and every contact made too early on another band or mode.\n"
     "\n"
-    "LOG.adi is the ADIF file (.adi) your logger exports.\n"
+    "LOG.adi is the ADIF file (.adi) your logger exports. Calls are read in upper case;\n"
+    "USB and LSB count as SSB; a contact with BAND and no FREQ is put at the band's lower\n"
+    "edge. Every repair, and every record skipped, is named with its record number.\n"
     "\n"
     "Options:\n"
     "  --call CALL        your callsign (default: STATION_CALLSIGN, else OPERATOR, in the log)\n"
     "  --date YYYY-MM-DD  the contest date in the summary (default: the first contact's date)\n"
-    "  --library FILE     the plug-in to load (default: the one beside this program)\n"
+    "  --library PATH     the plug-in to load (default: the one beside this program's real\n"
+    "                     file, else in ../lib/vscscore/ from there)\n"
     "  -h, --help         this text\n"
     "\n"
     "The plug-in keeps its settings in Plugins/VESTAR.ini under the current folder, when\n"
     "there is a Plugins folder.\n"
     "\n"
-    "Exit status: 0 all well; 1 the audit found repeats, the check refused the contact, or\n"
-    "the Cabrillo file failed its check; 2 a usage error; 3 the log could not be read, or\n"
-    "records of it were skipped; 4 the plug-in could not be loaded.\n";
+    "Exit status:\n"
+    "  0  all well: the check accepted the contact, the audit found nothing, the exported\n"
+    "     file read back with no warning\n"
+    "  1  findings: the check refused the contact, the audit found repeats or contacts made\n"
+    "     too early, the exported file read back with warnings\n"
+    "  2  a usage error\n"
+    "  3  the log could not be read: missing, not an ADIF file, or no contacts (without\n"
+    "     --date)\n"
+    "  4  the plug-in could not be loaded\n"
+    "  5  the plug-in did not produce the Cabrillo file, or the file failed its read-back\n"
+    "     (a contact missing, twice, or changed)\n"
+    "Skipped records never change the status; they are named and counted on standard error.\n";
 
 const char Program[] = "vscscore";
 
@@ -164,14 +181,6 @@ bool parseDate(std::string text, DateRecord& date)
     return true;
 }
 
-std::string besideProgram(const char* program)
-{
-    const std::string path = program != nullptr ? program : "";
-    const std::size_t slash = path.find_last_of("/\\");
-    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
-    return folder + pluginFileName();
-}
-
 // The text with CR LF line ends, one terminal line each.
 void printLines(const std::string& text)
 {
@@ -200,7 +209,7 @@ std::string hostDateText(const DateRecord& date, const char* pattern)
 class Driver {
 public:
     Driver(const Options& options, const LoadedLog& log, const DateRecord& title)
-        : options_(options), log_(log), title_(title)
+        : options_(options), log_(log), title_(title), callsign_(hostCallsign(options.call))
     {
     }
 
@@ -211,24 +220,16 @@ public:
         }
         StatsPlugin plugin;
         std::string error;
-        if (!loadStatsPlugin(options_.library, plugin, error)) {
+        if (!findStatsPlugin(options_.library, plugin, error)) {
             say(error);
             return NoPlugin;
         }
         plugin_ = &plugin;
         int status = Clean;
         if (options_.command == "score") {
-            status = score(false);
+            status = score();
         } else if (options_.command == "export") {
-            // The export replaces the file anyway; gone beforehand, an old one cannot pass for
-            // the new.
-            if (std::remove(cabrilloName().c_str()) == 0) {
-                say("the earlier " + cabrilloName() + " is replaced");
-            }
-            status = score(true);
-            if (status == Clean) {
-                status = checkCabrillo();
-            }
+            status = exportLog();
         } else {
             status = check();
         }
@@ -249,25 +250,71 @@ private:
 
     const std::string& call() const
     {
-        return options_.callGiven ? options_.call : log_.stationCall;
+        return options_.callGiven ? callsign_ : log_.stationCall;
     }
 
-    int score(bool exportCabrillo)
+    // The result request; returns what the plug-in reported to the operator.
+    std::string requestResult(int& score)
     {
-        feedLog(exportCabrillo ? 1 : 0);
-        int score = 0;
         std::string summary;
-        asOperator([this, &score, &summary] { summary = plugin_->GetResult0(&score); });
+        const std::string report =
+            asOperator([this, &score, &summary] { summary = plugin_->GetResult0(&score); });
         printLines(summary);
+        return report;
+    }
+
+    void warnUnlessClaimedSaved(const std::string& claimed)
+    {
+        if (!claimedScoreSaved(claimed)) {
+            say("the claimed score " + claimed + " was not saved in Plugins/VESTAR.ini");
+        }
+    }
+
+    int score()
+    {
+        feedLog(0);
+        int score = 0;
+        requestResult(score);
+        warnUnlessClaimedSaved(std::to_string(score));
         return Clean;
+    }
+
+    // The plug-in alone writes the file; whether it did is its own report's to say, and
+    // whether the file there is new, the file's identity's.
+    int exportLog()
+    {
+        const std::string name = cabrilloFileBase(call()) + ".cbr";
+        const FileIdentity before = fileIdentity(name);
+        feedLog(1);
+        int score = 0;
+        const std::string report = requestResult(score);
+        const FileIdentity after = fileIdentity(name);
+        if (report.find("File not produced: " + name) != std::string::npos) {
+            say("the plug-in could not write " + name +
+                (before.exists ? "; the earlier " + name + " is left as it was" : std::string()));
+            return Errors;
+        }
+        if (report.find("File produced: " + name) == std::string::npos) {
+            say("the plug-in reported no " + name + "; it reported: " +
+                (report.empty() ? std::string("nothing") : report.substr(0, report.find('\n'))));
+            return Errors;
+        }
+        if (!after.exists || after == before) {
+            say("the plug-in reported " + name + " produced, but " +
+                (after.exists ? "the file there is the earlier one" : "there is none"));
+            return Errors;
+        }
+        // Its store is not needed for the read-back; it would only double the peak.
+        unloadStatsPlugin(*plugin_);
+        return checkCabrillo(name);
     }
 
     int check()
     {
         feedLog(0);
-        const std::string& call = options_.operands[1];
+        const std::string call = hostCallsign(options_.operands[1]);
         const std::string& typed = options_.operands[2];
-        const std::string& mode = options_.operands[3];
+        const std::string mode = hostMode(options_.operands[3], std::string());
         std::string band = hostBand(typed);
         if (band.empty()) {
             band = hostBand(typed + "m");
@@ -286,52 +333,33 @@ private:
         return accepted != 0 ? Clean : Found;
     }
 
-    // The name the plug-in gives its Cabrillo file.
-    std::string cabrilloName() const
+    // The QSO line the contact should have.
+    CabrilloQso expectedQso(const LogContact& contact, const std::string& ownCall) const
     {
-        std::string base = call();
-        for (char& c : base) {
-            if (c == '/' || c == '\\') {
-                c = '_';
-            }
-        }
-        const char* const Blanks = " \t\n\v\f\r";
-        const std::size_t first = base.find_first_not_of(Blanks);
-        base = first == std::string::npos
-                   ? std::string()
-                   : base.substr(first, base.find_last_not_of(Blanks) - first + 1);
-        return (base.empty() ? std::string("QQLOG") : base) + ".cbr";
+        const HostContact& c = contact.host;
+        CabrilloQso qso;
+        qso.line = contact.record;
+        qso.frequencyKHz = std::to_string(c.frequencyHz / 1000);
+        qso.mode = cabrilloMode(c.mode);
+        qso.date = hostDateText(c.time, "%Y-%m-%d");
+        qso.time = hostDateText(c.time, "%H%M");
+        qso.ownCall = ownCall;
+        qso.rstSent = c.rstSent;
+        qso.exchSent = c.exchSent;
+        qso.call = c.call;
+        qso.rstRcvd = c.rstRcvd;
+        qso.exchRcvd = c.exchRcvd;
+        qso.band = c.band;
+        qso.loggedMode = c.mode;
+        return qso;
     }
 
-    std::vector<CabrilloQso> expectedQsos(const std::string& ownCall) const
+    int checkCabrillo(const std::string& name)
     {
-        std::vector<CabrilloQso> expected;
-        for (const LogContact& contact : log_.contacts) {
-            const HostContact& c = contact.host;
-            CabrilloQso qso;
-            qso.line = contact.record;
-            qso.frequencyKHz = std::to_string(c.frequencyHz / 1000);
-            qso.mode = c.mode == "CW" ? "CW" : c.mode == "SSB" ? "PH" : "PM";
-            qso.date = hostDateText(c.time, "%Y-%m-%d");
-            qso.time = hostDateText(c.time, "%H%M");
-            qso.ownCall = ownCall;
-            qso.rstSent = c.rstSent;
-            qso.exchSent = c.exchSent;
-            qso.call = c.call;
-            qso.rstRcvd = c.rstRcvd;
-            qso.exchRcvd = c.exchRcvd;
-            expected.push_back(qso);
-        }
-        return expected;
-    }
-
-    int checkCabrillo()
-    {
-        const std::string name = cabrilloName();
         std::FILE* file = std::fopen(name.c_str(), "rb");
         if (file == nullptr) {
-            say("the plug-in wrote no " + name + " in this folder");
-            return Found;
+            say("cannot read " + name + " back");
+            return Errors;
         }
         std::string bytes;
         char buffer[65536];
@@ -341,12 +369,17 @@ private:
         }
         std::fclose(file);
 
-        const CabrilloFile cabrillo = readCabrillo(bytes);
+        CabrilloFile cabrillo = readCabrillo(bytes);
+        bytes = std::string();
         // The operator may change the callsign in the header form; the lines follow it.
         const std::string* own = cabrilloHeader(cabrillo, "CALLSIGN");
         std::vector<std::string> problems = cabrillo.problems;
+        const std::string ownCall = own != nullptr ? *own : call();
+        const auto expectedAt = [this, &ownCall](std::size_t i) {
+            return expectedQso(log_.contacts[i], ownCall);
+        };
         for (const std::string& problem :
-             compareQsos(cabrillo, expectedQsos(own != nullptr ? *own : call()))) {
+             compareQsos(cabrillo, log_.contacts.size(), expectedAt)) {
             problems.push_back(problem);
         }
         for (const std::string& problem : problems) {
@@ -356,15 +389,19 @@ private:
         for (const std::string& warning : warnings) {
             std::printf("%s: warning: %s\n", name.c_str(), warning.c_str());
         }
+        const std::string* claimed = cabrilloHeader(cabrillo, "CLAIMED-SCORE");
+        if (claimed != nullptr) {
+            warnUnlessClaimedSaved(*claimed);
+        }
         if (problems.empty()) {
             std::printf("%s: %s: every contact once, field for field; %s\n", name.c_str(),
                         counted(cabrillo.qsos.size(), "QSO line").c_str(),
                         counted(warnings.size(), "warning").c_str());
-            return Clean;
+            return warnings.empty() ? Clean : Found;
         }
         std::printf("%s: %s, %s\n", name.c_str(), counted(problems.size(), "problem").c_str(),
                     counted(warnings.size(), "warning").c_str());
-        return Found;
+        return Errors;
     }
 
     std::string describe(const LogContact& contact) const
@@ -404,6 +441,7 @@ private:
     const Options& options_;
     const LoadedLog& log_;
     DateRecord title_;
+    std::string callsign_;  // --call as the host hands it
     StatsPlugin* plugin_ = nullptr;
 };
 
@@ -425,10 +463,6 @@ int main(int argc, char** argv)
     if (!options.date.empty() && !parseDate(options.date, title)) {
         return usageError("--date wants YYYY-MM-DD, not " + options.date);
     }
-    if (options.library.empty()) {
-        options.library = besideProgram(argv[0]);
-    }
-
     const std::string& path = options.operands[0];
     LoadedLog log;
     std::string readError;
@@ -438,6 +472,13 @@ int main(int argc, char** argv)
     }
     for (const std::string& message : log.messages) {
         say(path + ": " + message);
+    }
+    log.messages = std::vector<std::string>();
+    if (log.contacts.empty() && options.date.empty()) {
+        say(path + ": no contacts" +
+            (log.skipped > 0 ? ", " + counted(log.skipped, "record") + " skipped" : std::string()) +
+            "; give --date to score an empty log");
+        return BadLog;
     }
     if (options.date.empty() && !log.contacts.empty()) {
         DateTimeParts day = log.contacts.front().when;
@@ -454,7 +495,6 @@ int main(int argc, char** argv)
     const int status = Driver(options, log, title).run();
     if (log.skipped > 0) {
         say(path + ": " + counted(log.skipped, "record") + " skipped");
-        return status == Clean || status == Found ? BadLog : status;
     }
     return status;
 }

@@ -30,8 +30,8 @@ std::string messagesOf(const LoadedLog& log)
     return text;
 }
 
-const std::string Q = "<CALL:5>Q1ABC<QSO_DATE:8>20250215<TIME_ON:4>0605<BAND:3>40m";
-const std::string Q1 = "Q1ABC|2025-02-15 06:05:00|0|40|||||";
+const std::string Q = "<CALL:5>Q1ABC<QSO_DATE:8>20250215<TIME_ON:4>0605<BAND:3>40m<FREQ:5>7.025";
+const std::string Q1 = "Q1ABC|2025-02-15 06:05:00|7025000|40|||||";
 
 struct Row {
     const char* name;
@@ -45,13 +45,14 @@ struct Row {
 const Row Rows[] = {
     {"minimal record", Q + "<EOR>", Q1, "", 0, ""},
     {"names and tags in any case",
-     "<call:5>Q1ABC<Qso_Date:8>20250215<time_on:4>0605<band:3>40M<eor>", Q1, "", 0, ""},
+     "<call:5>q1abc<Qso_Date:8>20250215<time_on:4>0605<band:3>40M<freq:5>7.025<eor>", Q1, "", 0,
+     ""},
     {"type indicators",
      "<CALL:5:S>Q1ABC<QSO_DATE:8:D>20250215<TIME_ON:6:T>060507<FREQ:7:N>14.0745<EOR>",
      "Q1ABC|2025-02-15 06:05:07|14074500|20|||||", "", 0, ""},
     {"header and junk between fields, CR LF",
      "exported\r\n<ADIF_VER:5>3.1.4 <eoh>\r\n<CALL:5>Q1ABC junk <QSO_DATE:8>20250215\r\n"
-     "<TIME_ON:4>0605 <BAND:3>40m <EOR>\r\n",
+     "<TIME_ON:4>0605 <BAND:3>40m <FREQ:5>7.025 <EOR>\r\n",
      Q1, "", 0, ""},
     {"byte order mark before the header", "\xEF\xBB\xBFlog\n<EOH>\n" + Q + "<EOR>\n", Q1, "", 0,
      ""},
@@ -65,29 +66,38 @@ const Row Rows[] = {
      "Q2XYZ/P|2025-02-15 23:59:00|3530500|80|SSB|59|57|5|10", "", 0, "Q9VSC"},
     {"STX and SRX alone; OPERATOR stands for the station",
      Q + "<STX:3>001<SRX:1>7<OPERATOR:5>Q8OPR<EOR>",
-     "Q1ABC|2025-02-15 06:05:00|0|40||||001|7", "", 0, "Q8OPR"},
+     "Q1ABC|2025-02-15 06:05:00|7025000|40||||001|7", "", 0, "Q8OPR"},
     {"band texts", Q + "<EOR><CALL:2>Q2<QSO_DATE:8>20250215<TIME_ON:4>0605<BAND:4>70CM<EOR>"
                    "<CALL:2>Q3<QSO_DATE:8>20250215<TIME_ON:4>0605<BAND:5>1.25m<EOR>",
-     Q1 + ";Q2|2025-02-15 06:05:00|0|70cm|||||;Q3|2025-02-15 06:05:00|0|1.25|||||", "", 0,
-     ""},
+     Q1 + ";Q2|2025-02-15 06:05:00|420000000|70cm|||||;Q3|2025-02-15 06:05:00|222000000|1.25|||||",
+     "record 2: no FREQ; written at the band's lower edge, 420000 kHz\n"
+     "record 3: no FREQ; written at the band's lower edge, 222000 kHz\n",
+     0, ""},
+    {"blank lines before the first tag are no header", "\r\n\n" + Q + "<EOR>", Q1, "", 0, ""},
+    {"a bad FREQ beside a BAND", "<CALL:2>Q2<QSO_DATE:8>20250215<TIME_ON:4>0605<BAND:3>80m"
+                                 "<FREQ:3>abc<MODE:3>usb<EOR>",
+     "Q2|2025-02-15 06:05:00|3500000|80|SSB||||",
+     "record 1: bad FREQ \"abc\"; written at the band's lower edge, 3500 kHz\n",
+     0, ""},
     {"UTF-8 text with its length in bytes stays intact",
-     Q + "<SRX_STRING:3>5\xD0\x96<EOR>", "Q1ABC|2025-02-15 06:05:00|0|40|||||5\xD0\x96", "", 0,
+     Q + "<SRX_STRING:3>5\xD0\x96<EOR>", "Q1ABC|2025-02-15 06:05:00|7025000|40|||||5\xD0\x96", "",
+     0,
      ""},
     {"length in characters leaving text outside the field",
-     Q + "<SRX_STRING:3>5\xD0\x96x <EOR>", "Q1ABC|2025-02-15 06:05:00|0|40|||||5\xD0\x96x",
+     Q + "<SRX_STRING:3>5\xD0\x96x <EOR>", "Q1ABC|2025-02-15 06:05:00|7025000|40|||||5\xD0\x96x",
      "record 1: SRX_STRING length 3 counts characters, not bytes; read as characters\n", 0, ""},
     {"length in characters ending inside a character", Q + "<SRX_STRING:2>5\xD0\x96<EOR>",
-     "Q1ABC|2025-02-15 06:05:00|0|40|||||5\xD0\x96",
+     "Q1ABC|2025-02-15 06:05:00|7025000|40|||||5\xD0\x96",
      "record 1: SRX_STRING length 2 counts characters, not bytes; read as characters\n", 0, ""},
     {"bad length: that record skipped, the next read",
      "<CALL:x>Q1ZZZ<EOR>\n" + Q + "<EOR>", Q1,
      "record 1 at byte 0: bad length in <CALL:x>; skipped\n", 1, ""},
     {"length past the end of the file", Q + "<EOR>\n<CALL:50>Q2", Q1,
-     "record 2 at byte 65: the length of <CALL:50> runs past the end of the file; skipped\n",
+     "record 2 at byte 78: the length of <CALL:50> runs past the end of the file; skipped\n",
      1, ""},
     {"a length no integer holds", Q + "<EOR>\n<CALL:18446744073709551626>Q2<EOR>",
      Q1,
-     "record 2 at byte 65: the length of <CALL:18446744073709551626> runs past the end of the "
+     "record 2 at byte 78: the length of <CALL:18446744073709551626> runs past the end of the "
      "file; skipped\n",
      1, ""},
     {"no CALL", "h<eoh>\n<QSO_DATE:8>20250215<TIME_ON:4>0605<BAND:3>40m<EOR>\n" + Q + "<EOR>",
@@ -103,7 +113,7 @@ const Row Rows[] = {
      "<CALL:2>Q2<QSO_DATE:8>20250215<TIME_ON:4>0605<FREQ:4>12.5<EOR>", "",
      "record 1 at byte 0: no BAND, and no FREQ within a band; skipped\n", 1, ""},
     {"a last record without <EOR>", Q + "<EOR>" + Q, Q1,
-     "record 2 at byte 64: the file ends before this record's <EOR>; skipped\n", 1, ""},
+     "record 2 at byte 77: the file ends before this record's <EOR>; skipped\n", 1, ""},
     {"a header without <EOH>", "just text, no records", "",
      "record 0 at byte 0: the header has no <EOH>, so no record follows; skipped\n", 1, ""},
 };

@@ -40,7 +40,7 @@ CabrilloQso qso(std::size_t record, const char* freq, const char* mode, const ch
                 const char* exchRcvd)
 {
     return {record, freq, mode, "2025-02-15", time, "Q9VSC", rstSent, exchSent, call, rstRcvd,
-            exchRcvd};
+            exchRcvd, 0, "", ""};
 }
 
 const std::vector<CabrilloQso> Expected = {
@@ -83,7 +83,7 @@ TEST(CabrilloCheck, NamesWhatKeepsTheFileFromHoldingEveryContactOnce)
           "exchange received \"4\" instead of \"3\""}},
     };
     for (const auto& row : rows) {
-        const CabrilloFile file = readCabrillo(Head + row.qsos + End);
+        CabrilloFile file = readCabrillo(Head + row.qsos + End);
         EXPECT_EQ(compareQsos(file, Expected), row.problems) << row.name;
     }
 }
@@ -94,13 +94,18 @@ TEST(CabrilloCheck, WarnsAboutWhatASponsorWouldFlag)
                               qsoLine(7012, "CW", "0606", "599", "", "Q2ABC", "599", "3") +
                               qsoLine(7012, "CW", "0607", "599", "5", "q3abc", "599", "3") +
                               qsoLine(7012, "CW", "0604", "599", "5", "Q4-AB", "599", "3") +
-                              qsoLine(7012, "CW", "0604", "599", "5", "Q5AB/P", "599", "3");
+                              qsoLine(7012, "CW", "0604", "599", "5", "Q5AB/P", "599", "3") +
+                              qsoLine(0, "CW", "0608", "599", "5", "Q6AB", "599", "3") +
+                              qsoLine(7012, "PM", "0609", "599", "5", "Q7AB", "599", "3");
     const std::vector<std::string> expected = {
         "QSO line 6 (Q2ABC 2025-02-15 0606): the sent exchange is empty",
         "QSO line 7 (q3abc 2025-02-15 0607): callsign \"q3abc\" is not A-Z, 0-9 and / only",
         "QSO line 8 (Q4-AB 2025-02-15 0604): callsign \"Q4-AB\" is not A-Z, 0-9 and / only",
         "QSO line 8 (Q4-AB 2025-02-15 0604): earlier than the QSO line before it "
         "(2025-02-15 0607)",
+        "QSO line 10 (Q6AB 2025-02-15 0608): frequency 0",
+        "mode \"PM\" is not CW, PH, FM, RY or DG, on 1 QSO line: line 11; the host writes the "
+        "same",
     };
     EXPECT_EQ(sponsorWarnings(readCabrillo(Head + lines + End)), expected);
 }

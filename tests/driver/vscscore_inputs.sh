@@ -1,0 +1,200 @@
+#!/bin/sh
+# End to end: vscscore on the ADIF forms loggers write, a Cabrillo file the plug-in cannot
+# write, callsigns that name no plain file, and the plug-in found as an installed program
+# finds it. Each case runs in a folder of its own.
+# Usage: vscscore_inputs.sh DRIVER LIBRARY [EMULATOR...]
+set -u
+driver=$1 library=$2
+shift 2
+emulator=$*
+fail=0
+out= err= status=0
+here=$(pwd)
+
+field() { printf '<%s:%d>%s' "$1" "${#2}" "$2"; }
+# record CALL TIME BAND FREQ MODE [NAME VALUE]...: one contact on 2025-02-15 (an empty value
+# leaves its field out).
+record() {
+    field CALL "$1"; field QSO_DATE 20250215; field TIME_ON "$2"
+    [ -n "$3" ] && field BAND "$3"
+    [ -n "$4" ] && field FREQ "$4"
+    [ -n "$5" ] && field MODE "$5"
+    shift 5
+    while [ $# -ge 2 ]; do field "$1" "$2"; shift 2; done
+    field RST_SENT 599; field RST_RCVD 599; field STX_STRING 5; field SRX_STRING 7
+    printf '<EOR>\n'
+}
+
+# In a fresh folder NAME (with Plugins), runs the driver: stdout in out, stderr in err.
+fresh() { cd "$here" && rm -rf "$1" && mkdir -p "$1/Plugins" && cd "$1"; }
+drive() {
+    "$@" </dev/null >stdout.txt 2>stderr.txt && status=0 || status=$?
+    [ "$status" -eq 77 ] && exit 77
+    out=$(tr -d '\r' <stdout.txt)
+    err=$(tr -d '\r' <stderr.txt)
+}
+vsc() { drive $emulator "$driver" --library "$library" "$@"; }
+
+check() {  # CASE STATUS WHERE REGEX...: each REGEX matches a whole line of WHERE
+    name=$1 want=$2 where=$3
+    shift 3
+    [ "$status" -eq "$want" ] || { echo "FAIL ($name): exit status $status, expected $want"; fail=1; }
+    for pattern in "$@"; do
+        case $where in
+            out) text=$out ;;
+            err) text=$err ;;
+            *) text=$(tr -d '\r' <"$where" 2>/dev/null) ;;
+        esac
+        printf '%s\n' "$text" | grep -q -x -E -e "$pattern" || {
+            echo "FAIL ($name): no line of $where matches: $pattern"
+            printf '%s\n%s\n' "$out" "$err"; fail=1
+        }
+    done
+}
+
+# --- ADIF forms: what the plug-in is handed, and what is said about it ---------------------
+qso='QSO: +'  # the start of a QSO line, its frequency column padded
+fresh case
+{ record q1bbb 0605 40m 7.025 cw; record Q1BBB 0610 40M 7.025 CW; } >log.adi
+vsc audit log.adi
+check "callsign and mode in any case" 1 out \
+    "record 2 2025-02-15 0610 Q1BBB 40 CW: exact repeat of record 1 2025-02-15 0605 Q1BBB 40 CW"
+
+fresh sideband
+{ record Q1CCC 0605 20m 14.2 USB; record Q1CCD 0606 20m 14.2 LSB
+  record Q1CCE 0607 20m 14.2 SSB SUBMODE USB; record Q1CCE 0620 20m 14.2 SSB; } >log.adi
+vsc --call Q9VSC export log.adi
+check "USB, LSB and SUBMODE are SSB" 0 Q9VSC.cbr "${qso}14200 PH 2025-02-15 0605 .*" \
+    "${qso}14200 PH 2025-02-15 0606 .*"
+vsc audit log.adi
+check "SSB with a SUBMODE repeats SSB" 1 out "record 4 .*: exact repeat of record 3 .*"
+
+fresh band-only
+record Q1DDD 0605 40m '' CW >log.adi
+vsc --call Q9VSC export log.adi
+check "BAND and no FREQ" 0 Q9VSC.cbr "${qso}7000 CW 2025-02-15 0605 .*"
+check "BAND and no FREQ" 0 err \
+    "vscscore: log.adi: record 1: no FREQ; written at the band's lower edge, 7000 kHz"
+
+fresh decimal-comma
+record Q1EEE 0605 20m 14,025 CW >log.adi
+vsc --call Q9VSC export log.adi
+check "decimal comma" 0 Q9VSC.cbr "${qso}14025 CW 2025-02-15 0605 .*"
+check "decimal comma" 0 err \
+    'vscscore: log.adi: record 1: FREQ "14,025" has a decimal comma; read as 14.025'
+
+fresh disagreeing
+record Q1FFF 0605 20m 7.025 CW >log.adi
+vsc --call Q9VSC export log.adi
+check "FREQ not on BAND" 1 err \
+    "vscscore: log.adi: record 1: FREQ 7.025 MHz is not on BAND 20m; scored on the band, written at the frequency"
+check "FREQ not on BAND" 1 out \
+    "Q9VSC.cbr: warning: QSO line [0-9]+ \(Q1FFF 2025-02-15 0605\): frequency 7025 kHz is outside the contact's band \(20\)"
+
+fresh other-mode
+{ record Q1GGG 0605 20m 14.074 ft8; record Q1GGH 0606 20m 14.074 '' ; } >log.adi
+vsc --call Q9VSC export log.adi
+check "a mode that is no Cabrillo mode" 1 out \
+    'Q9VSC.cbr: warning: mode "PM" is not CW, PH, FM, RY or DG, on 2 QSO lines: record 1 \(FT8\), record 2 \(no mode\); the host writes the same'
+
+fresh leading-blank
+{ printf '\r\n\n'; record Q1HHH 0605 40m 7.025 CW; } >log.adi
+vsc --call Q9VSC score log.adi
+check "blank lines before the first record" 0 err "vscscore: log.adi: 1 contact read"
+
+fresh empty
+printf 'header only\n<EOH>\n' >log.adi
+vsc --call Q9VSC score log.adi
+check "no contacts" 3 err "vscscore: log.adi: no contacts; give --date to score an empty log"
+[ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] && [ -z "$out" ] || {
+    echo "FAIL (no contacts): more than one line"; fail=1
+}
+vsc --call Q9VSC --date 2025-02-15 score log.adi
+check "no contacts, a date given" 0 out "Total.*"
+
+fresh binary
+printf '\177ELF\002\001\001\000\000\000' >binary.adi
+printf '\377\376<\000C\000A\000L\000L\000' >utf16.adi
+for file in binary.adi utf16.adi; do
+    vsc score "$file"
+    check "$file" 3 err "vscscore: $file: not an ADIF file \(binary, or UTF-16 text\)"
+done
+
+# Skipped records are named and counted, and the verdict stands.
+fresh skipped
+{ record Q1JJJ 0605 40m 7.025 CW; field CALL Q1KKK; printf '<EOR>\n'; } >log.adi
+vsc --call Q9VSC check log.adi Q1NEW 40 CW
+check "check accepted, a record skipped" 0 err "vscscore: log.adi: 1 record skipped"
+vsc --call Q9VSC check log.adi q1jjj 40m cw
+check "check refused, a record skipped" 1 out "Q1JJJ 40 CW: refused"
+
+# The claimed score cannot be saved where the settings file should be.
+fresh claimed
+record Q1LLL 0605 40m 7.025 CW >log.adi
+mkdir Plugins/VESTAR.ini
+vsc --call Q9VSC score log.adi
+check "claimed score not saved" 0 err \
+    "vscscore: the claimed score [0-9]+ was not saved in Plugins/VESTAR\.ini"
+
+# --- the file the plug-in cannot write: the earlier one is kept, byte for byte -------------
+fresh not-written
+record Q1MMM 0605 40m 7.025 CW >log.adi
+mkdir Q9VSC.cbr
+vsc --call Q9VSC export log.adi
+check "a folder where the file should be" 5 err "Output: File not produced: Q9VSC\.cbr" \
+    "vscscore: the plug-in could not write Q9VSC\.cbr; the earlier Q9VSC\.cbr is left as it was"
+if [ -z "$emulator" ]; then
+    fresh file-too-big
+    for i in 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25; do
+        record "Q1N$i" "06$i" 40m 7.025 CW
+    done >log.adi
+    printf 'the earlier file\n' >Q9VSC.cbr
+    # No more than 1 KiB per file written, the signal ignored: the write itself fails.
+    (trap '' XFSZ; ulimit -f 2; vsc --call Q9VSC export log.adi; echo "$status" >status.txt)
+    out=$(tr -d '\r' <stdout.txt) err=$(tr -d '\r' <stderr.txt) status=$(cat status.txt)
+    check "the disk full" 5 err "Output: File not produced: Q9VSC\.cbr"
+    [ "$(cat Q9VSC.cbr)" = "the earlier file" ] || {
+        echo "FAIL (the disk full): the earlier file changed"; fail=1
+    }
+fi
+
+# --- callsigns that name no plain file ------------------------------------------------------
+fresh reserved
+record Q1PPP 0605 40m 7.025 CW >log.adi
+for pair in CON:CON_ nul:NUL_ COM1:COM1_ AUX.txt:AUX_.TXT 'A<B:A_B' 'A"B:A_B' 'A*B:A_B' \
+    'Q9VSC :Q9VSC'; do
+    call=${pair%:*} base=${pair##*:}
+    vsc --call "$call" export log.adi
+    [ "$status" -le 1 ] || { echo "FAIL (--call '$call'): exit status $status"; fail=1; }
+    printf '%s\n' "$out" | grep -q -x -E "$base.cbr: 1 QSO line: every contact once, .*" || {
+        echo "FAIL (--call '$call'): no read-back of $base.cbr"; printf '%s\n%s\n' "$out" "$err"
+        fail=1
+    }
+done
+{ field STATION_CALLSIGN 'A:B '; record Q1PPP 0605 40m 7.025 CW; } >station.adi
+vsc export station.adi
+check "a station callsign with a colon and a trailing blank" 1 out "A_B\.cbr: 1 QSO line: .*"
+
+# --- finding the plug-in ---------------------------------------------------------------------
+fresh lookup
+record Q1QQQ 0605 40m 7.025 CW >log.adi
+lib=$(basename "$library")
+cp "$library" "mine-$lib"
+drive $emulator "$driver" --library "mine-$lib" --call Q9VSC score log.adi
+check "--library, a file of this folder" 0 out "Score: +7"
+mkdir alone && cp "$driver" alone/
+drive $emulator "alone/$(basename "$driver")" --call Q9VSC score log.adi
+check "no plug-in anywhere" 4 err "vscscore: no $lib found \(looked in: .*alone.$lib, .*lib.vscscore.$lib\); give --library PATH"
+if [ -z "$emulator" ]; then
+    # Installed: the program in bin, the plug-in in lib/vscscore, run through a symlink.
+    mkdir -p prefix/bin prefix/lib/vscscore elsewhere
+    cp "$driver" prefix/bin/vscscore && cp "$library" prefix/lib/vscscore/
+    ln -s "$here/lookup/prefix/bin/vscscore" elsewhere/vscscore
+    drive elsewhere/vscscore --call Q9VSC score log.adi
+    check "installed, run through a symlink" 0 out "Score: +7"
+    # Beside the real program, which a symlink in another folder names.
+    ln -s "$driver" elsewhere/beside
+    drive elsewhere/beside --call Q9VSC score log.adi
+    check "the program's real folder" 0 out "Score: +7"
+fi
+exit "$fail"

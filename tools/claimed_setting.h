@@ -1,0 +1,8 @@
+// Whether the plug-in's settings file holds the claimed score it was to record.
+#pragma once
+
+#include <string>
+
+// True when there is no Plugins folder (the plug-in keeps no settings then) or when the
+// Claimed key of its section Settings holds claimed.
+bool claimedScoreSaved(const std::string& claimed);
