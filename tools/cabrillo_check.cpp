@@ -1,4 +1,4 @@
-// Cabrillo 3.0 read back: header tags, QSO lines by their columns, the checks on them.
+// Cabrillo 3.0 read back: header tags, QSO lines by their columns, the whole-log comparison.
 #include "cabrillo_check.h"
 
 #include <algorithm>
@@ -149,19 +149,6 @@ std::string firstDifference(const CabrilloQso& got, const CabrilloQso& want)
     return std::string();
 }
 
-bool cabrilloCallsign(const std::string& call)
-{
-    if (call.empty()) {
-        return false;
-    }
-    for (char c : call) {
-        if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '/')) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 CabrilloFile readCabrillo(const std::string& bytes)
@@ -261,35 +248,4 @@ std::vector<std::string> compareQsos(const CabrilloFile& file,
         }
     }
     return problems;
-}
-
-std::vector<std::string> sponsorWarnings(const CabrilloFile& file)
-{
-    std::vector<std::string> warnings;
-    const std::string* own = cabrilloHeader(file, "CALLSIGN");
-    if (own != nullptr && !cabrilloCallsign(*own)) {
-        warnings.push_back("CALLSIGN \"" + *own + "\" is not A-Z, 0-9 and / only");
-    }
-    const CabrilloQso* previous = nullptr;
-    for (const CabrilloQso& qso : file.qsos) {
-        const std::string where = "QSO " + lineName(qso.line) + " (" + describe(qso) + "): ";
-        if (qso.exchSent.empty()) {
-            warnings.push_back(where + "the sent exchange is empty");
-        }
-        if (!cabrilloCallsign(qso.call)) {
-            warnings.push_back(where + "callsign \"" + qso.call +
-                               "\" is not A-Z, 0-9 and / only");
-        }
-        if ((own == nullptr || qso.ownCall != *own) && !cabrilloCallsign(qso.ownCall)) {
-            warnings.push_back(where + "own callsign \"" + qso.ownCall +
-                               "\" is not A-Z, 0-9 and / only");
-        }
-        if (previous != nullptr &&
-            qso.date + qso.time < previous->date + previous->time) {
-            warnings.push_back(where + "earlier than the QSO line before it (" +
-                               previous->date + " " + previous->time + ")");
-        }
-        previous = &qso;
-    }
-    return warnings;
 }

@@ -1,5 +1,4 @@
-// Reads a written Cabrillo file back: every contact must be there once, field for field, and
-// what a contest sponsor's log checker would flag is named.
+// Reads a written Cabrillo file back: every contact must be there once, field for field.
 #pragma once
 
 #include <cstddef>
@@ -39,7 +38,3 @@ const std::string* cabrilloHeader(const CabrilloFile& file, const std::string& t
 // What keeps the file from holding every expected contact exactly once, field for field.
 std::vector<std::string> compareQsos(const CabrilloFile& file,
                                      const std::vector<CabrilloQso>& expected);
-
-// What a sponsor's checker would flag: an empty sent exchange, a callsign with characters
-// outside A-Z, 0-9 and "/", QSO lines out of time order.
-std::vector<std::string> sponsorWarnings(const CabrilloFile& file);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <unordered_map>
 
 #include "rules/repeat_rule.h"
 
@@ -34,24 +35,29 @@ std::vector<AuditFinding> auditLog(const std::vector<LogContact>& contacts)
         return contacts[a].host.time.value() < contacts[b].host.time.value();
     });
 
+    // The rule looks at the station's own contacts only, so each contact is judged against
+    // those alone: the work per contact stays the same however long the log grows.
+    std::unordered_map<std::string, std::vector<std::size_t>> loggedByCall;
     std::vector<AuditFinding> findings;
-    ContactArray logged;
-    std::vector<std::size_t> loggedIndex;
     for (std::size_t index : order) {
         const LogContact& contact = contacts[index];
+        std::vector<std::size_t>& earlier = loggedByCall[contact.host.call];
+        ContactArray logged;
+        for (std::size_t k : earlier) {
+            logged.push_back(storedContact(contacts[k].host));
+        }
         const RepeatVerdict verdict = judge(logged, contact);
         if (!verdict.accepted) {
             // The rule stops at the first logged contact that refuses; find which one it was.
             for (std::size_t k = 0; k < logged.size(); ++k) {
                 if (!judge(ContactArray{logged[k]}, contact).accepted) {
-                    findings.push_back({index, loggedIndex[k], verdict.tooEarly,
+                    findings.push_back({index, earlier[k], verdict.tooEarly,
                                         verdict.minutesToWait});
                     break;
                 }
             }
         }
-        logged.push_back(storedContact(contact.host));
-        loggedIndex.push_back(index);
+        earlier.push_back(index);
     }
     return findings;
 }

@@ -1,20 +1,20 @@
 // vscscore: stands in for the host. Loads the Stats plug-in, reads an ADIF log and drives the
-// entry points as the host does, to score, export, check or audit the log.
+// entry points as the host does, to score, export, check or audit the log; lints Cabrillo files.
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "cabrillo_check.h"
 #include "console_text.h"
+#include "exit_status.h"
 #include "host_calls.h"
 #include "log_audit.h"
+#include "lint_command.h"
 #include "log_file.h"
 #include "operator_stand_in.h"
 #include "plugin_loader.h"
 
 namespace {
-
-enum ExitStatus { Clean = 0, Found = 1, UsageError = 2, BadLog = 3, NoPlugin = 4 };
 
 const char Help[] =
     "vscscore - score a VESTAR CUP (VSC) log with the Stats plug-in, as the logger Ravo does\n"
@@ -26,28 +26,42 @@ const char Help[] =
     "      The same, asking the plug-in for its Cabrillo file too: CALL.cbr in this folder,\n"
     "      named after your callsign (\"/\" becomes \"_\"). Then reads the file back, checks\n"
     "      that it holds every contact once, field for field, and warns about what a contest\n"
-    "      sponsor's log checker would flag.\n"
+    "      sponsor's log checker would flag, as lint does.\n"
     "  vscscore [OPTIONS] check LOG.adi CALL BAND MODE\n"
     "      Asks the plug-in whether CALL may be worked now on BAND (40 or 40m) in MODE (CW,\n"
     "      SSB) after the contacts of the log, and prints its answer and warning.\n"
     "  vscscore [OPTIONS] audit LOG.adi\n"
     "      Replays the log in time order under the contest's repeat rule and lists every\n"
     "      exact repeat and every contact made too early on another band or mode.\n"
+    "  vscscore [--date YYYY-MM-DD [--hours N]] lint FILE.cbr\n"
+    "      Checks a Cabrillo 3.0 file, from this plug-in or any logger, as a contest\n"
+    "      sponsor's robot would: its tags and header values, its QSO lines, and the\n"
+    "      contest's repeat rule; with --date, contacts outside the contest period. Each\n"
+    "      finding has its line and is an error (the robot rejects the log) or a warning.\n"
     "\n"
     "LOG.adi is the ADIF file (.adi) your logger exports.\n"
+    "Commands: score, export, check, audit, lint.\n"
     "\n"
     "Options:\n"
     "  --call CALL        your callsign (default: STATION_CALLSIGN, else OPERATOR, in the log)\n"
-    "  --date YYYY-MM-DD  the contest date in the summary (default: the first contact's date)\n"
+    "  --date YYYY-MM-DD  the contest date in the summary (default: the first contact's date);\n"
+    "                     for lint and export, the contest starts on it at 0000 UTC\n"
+    "  --hours N          for lint and export: the contest lasts N hours (default 24)\n"
     "  --library FILE     the plug-in to load (default: the one beside this program)\n"
     "  -h, --help         this text\n"
     "\n"
     "The plug-in keeps its settings in Plugins/VESTAR.ini under the current folder, when\n"
     "there is a Plugins folder.\n"
     "\n"
-    "Exit status: 0 all well; 1 the audit found repeats, the check refused the contact, or\n"
-    "the Cabrillo file failed its check; 2 a usage error; 3 the log could not be read, or\n"
-    "records of it were skipped; 4 the plug-in could not be loaded.\n";
+    "Exit status:\n"
+    "  0  all well: nothing found\n"
+    "  1  warnings only: the check refused the contact, the audit found repeats or\n"
+    "     contacts too early, lint or the export's read-back found warnings\n"
+    "  2  a usage error\n"
+    "  3  the log or the Cabrillo file could not be read\n"
+    "  4  the plug-in could not be loaded\n"
+    "  5  errors: lint found errors (a sponsor's robot rejects the log), or the exported\n"
+    "     file is missing or failed its read-back\n";
 
 const char Program[] = "vscscore";
 
@@ -57,6 +71,7 @@ struct Options {
     std::string call;
     bool callGiven = false;
     std::string date;
+    std::string hours;
     std::string library;
     bool help = false;
 };
@@ -100,10 +115,11 @@ std::string parseArguments(int argc, char** argv, Options& options)
             options.help = true;
             return std::string();
         }
-        const char* const Valued[] = {"--call", "--date", "--library"};
-        std::string* const Targets[] = {&options.call, &options.date, &options.library};
+        const char* const Valued[] = {"--call", "--date", "--library", "--hours"};
+        std::string* const Targets[] = {&options.call, &options.date, &options.library,
+                                        &options.hours};
         bool taken = false;
-        for (int k = 0; k < 3 && !taken; ++k) {
+        for (int k = 0; k < 4 && !taken; ++k) {
             const std::string name = Valued[k];
             if (argument == name || argument.compare(0, name.size() + 1, name + "=") == 0) {
                 if (!optionValue(name, argc, argv, i, *Targets[k])) {
@@ -130,13 +146,15 @@ std::string parseArguments(int argc, char** argv, Options& options)
     }
     const bool isCheck = options.command == "check";
     if (!isCheck && options.command != "score" && options.command != "export" &&
-        options.command != "audit") {
+        options.command != "audit" && options.command != "lint") {
         return "unknown command " + options.command;
     }
     const std::size_t wanted = isCheck ? 4 : 1;
     if (options.operands.size() != wanted) {
         return options.command + " takes " +
-               (isCheck ? std::string("LOG.adi CALL BAND MODE") : std::string("LOG.adi"));
+               (isCheck                        ? std::string("LOG.adi CALL BAND MODE")
+                : options.command == "lint" ? std::string("FILE.cbr")
+                                               : std::string("LOG.adi"));
     }
     return std::string();
 }
@@ -162,6 +180,26 @@ bool parseDate(std::string text, DateRecord& date)
     }
     date = DateRecord::make(value);
     return true;
+}
+
+// The contest period of --date and --hours; empty, or why --hours cannot be taken.
+std::string contestPeriod(const Options& options, const DateRecord& date, ContestPeriod& period)
+{
+    if (!options.hours.empty()) {
+        const std::string& hours = options.hours;
+        if (options.date.empty()) {
+            return "--hours needs --date, the day the contest starts";
+        }
+        if (hours.size() > 4 || hours.find_first_not_of("0123456789") != std::string::npos ||
+            std::stoi(hours) < 1 || std::stoi(hours) > 1000) {
+            return "--hours wants a number of hours from 1 to 1000, not " + hours;
+        }
+        period.hours = static_cast<unsigned>(std::stoi(hours));
+    }
+    if (!options.date.empty()) {
+        period.given = breakDownOleDate(date.value(), period.start);
+    }
+    return std::string();
 }
 
 std::string besideProgram(const char* program)
@@ -331,7 +369,7 @@ private:
         std::FILE* file = std::fopen(name.c_str(), "rb");
         if (file == nullptr) {
             say("the plug-in wrote no " + name + " in this folder");
-            return Found;
+            return Errors;
         }
         std::string bytes;
         char buffer[65536];
@@ -349,22 +387,25 @@ private:
              compareQsos(cabrillo, expectedQsos(own != nullptr ? *own : call()))) {
             problems.push_back(problem);
         }
+        ContestPeriod period;
+        contestPeriod(options_, title_, period);
+        const LintReport lint = lintCabrillo(bytes, period);
+        if (!lint.unreadable.empty()) {
+            problems.push_back(lint.unreadable);
+        }
         for (const std::string& problem : problems) {
             std::printf("%s: %s\n", name.c_str(), problem.c_str());
         }
-        const std::vector<std::string> warnings = sponsorWarnings(cabrillo);
-        for (const std::string& warning : warnings) {
-            std::printf("%s: warning: %s\n", name.c_str(), warning.c_str());
-        }
+        printLintFindings(name, lint);
         if (problems.empty()) {
             std::printf("%s: %s: every contact once, field for field; %s\n", name.c_str(),
                         counted(cabrillo.qsos.size(), "QSO line").c_str(),
-                        counted(warnings.size(), "warning").c_str());
-            return Clean;
+                        lintCounts(lint).c_str());
+            return lintStatus(lint);
         }
         std::printf("%s: %s, %s\n", name.c_str(), counted(problems.size(), "problem").c_str(),
-                    counted(warnings.size(), "warning").c_str());
-        return Found;
+                    lintCounts(lint).c_str());
+        return Errors;
     }
 
     std::string describe(const LogContact& contact) const
@@ -424,6 +465,14 @@ int main(int argc, char** argv)
     DateRecord title;
     if (!options.date.empty() && !parseDate(options.date, title)) {
         return usageError("--date wants YYYY-MM-DD, not " + options.date);
+    }
+    ContestPeriod period;
+    const std::string periodError = contestPeriod(options, title, period);
+    if (!periodError.empty()) {
+        return usageError(periodError);
+    }
+    if (options.command == "lint") {
+        return lintCommand(options.operands[0], period);
     }
     if (options.library.empty()) {
         options.library = besideProgram(argv[0]);

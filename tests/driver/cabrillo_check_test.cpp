@@ -1,4 +1,4 @@
-// Reading written Cabrillo files back: columns, whole-log comparison, the sponsor's warnings.
+// Reading written Cabrillo files back: columns, whole-log comparison, the file's form.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -86,23 +86,6 @@ TEST(CabrilloCheck, NamesWhatKeepsTheFileFromHoldingEveryContactOnce)
         const CabrilloFile file = readCabrillo(Head + row.qsos + End);
         EXPECT_EQ(compareQsos(file, Expected), row.problems) << row.name;
     }
-}
-
-TEST(CabrilloCheck, WarnsAboutWhatASponsorWouldFlag)
-{
-    const std::string lines = qsoLine(7012, "CW", "0605", "599", "5", "Q1ABC", "599", "3") +
-                              qsoLine(7012, "CW", "0606", "599", "", "Q2ABC", "599", "3") +
-                              qsoLine(7012, "CW", "0607", "599", "5", "q3abc", "599", "3") +
-                              qsoLine(7012, "CW", "0604", "599", "5", "Q4-AB", "599", "3") +
-                              qsoLine(7012, "CW", "0604", "599", "5", "Q5AB/P", "599", "3");
-    const std::vector<std::string> expected = {
-        "QSO line 6 (Q2ABC 2025-02-15 0606): the sent exchange is empty",
-        "QSO line 7 (q3abc 2025-02-15 0607): callsign \"q3abc\" is not A-Z, 0-9 and / only",
-        "QSO line 8 (Q4-AB 2025-02-15 0604): callsign \"Q4-AB\" is not A-Z, 0-9 and / only",
-        "QSO line 8 (Q4-AB 2025-02-15 0604): earlier than the QSO line before it "
-        "(2025-02-15 0607)",
-    };
-    EXPECT_EQ(sponsorWarnings(readCabrillo(Head + lines + End)), expected);
 }
 
 TEST(CabrilloCheck, NamesFaultsOfTheFilesForm)
