@@ -156,6 +156,7 @@ endif()
 stats_test(driver_tests SOURCES
     ${TESTS}/driver/adif_log_test.cpp
     ${TESTS}/driver/cabrillo_check_test.cpp
+    ${TESTS}/driver/cabrillo_lint_test.cpp
     ${TESTS}/driver/log_audit_test.cpp
     LIBS driver_logic)
 
@@ -168,6 +169,8 @@ set(SAMPLE_LOG ${PROJECT_SOURCE_DIR}/examples/vsc-sample.adi)
 stats_add_test(vscscore_sample sh ${TESTS}/driver/vscscore_sample.sh
     $<TARGET_FILE:vscscore> $<TARGET_FILE:Stats> ${SAMPLE_LOG} ${DRIVER_EMULATOR})
 stats_add_test(vscscore_export sh ${TESTS}/driver/vscscore_export.sh
+    $<TARGET_FILE:vscscore> $<TARGET_FILE:Stats> ${SAMPLE_LOG} ${DRIVER_EMULATOR})
+stats_add_test(vscscore_lint sh ${TESTS}/driver/vscscore_lint.sh
     $<TARGET_FILE:vscscore> $<TARGET_FILE:Stats> ${SAMPLE_LOG} ${DRIVER_EMULATOR})
 if(WIN32)
     # The native build of the same tree, where there is one, must write the same file.
