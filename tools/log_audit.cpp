@@ -36,26 +36,25 @@ std::vector<AuditFinding> auditLog(const std::vector<LogContact>& contacts)
     });
 
     // The rule looks at the station's own contacts only, so each contact is judged against
-    // those alone: the work per contact stays the same however long the log grows.
+    // those alone, and the work per contact stays the same however long the log grows. They
+    // go into the rule's array oldest first, judged after each: the rule stops at the first
+    // that refuses, so the first refusal names the contact it conflicts with.
     std::unordered_map<std::string, std::vector<std::size_t>> loggedByCall;
     std::vector<AuditFinding> findings;
+    ContactArray logged;  // reused: emptied entry by entry, it keeps its storage
     for (std::size_t index : order) {
         const LogContact& contact = contacts[index];
         std::vector<std::size_t>& earlier = loggedByCall[contact.host.call];
-        ContactArray logged;
         for (std::size_t k : earlier) {
             logged.push_back(storedContact(contacts[k].host));
-        }
-        const RepeatVerdict verdict = judge(logged, contact);
-        if (!verdict.accepted) {
-            // The rule stops at the first logged contact that refuses; find which one it was.
-            for (std::size_t k = 0; k < logged.size(); ++k) {
-                if (!judge(ContactArray{logged[k]}, contact).accepted) {
-                    findings.push_back({index, earlier[k], verdict.tooEarly,
-                                        verdict.minutesToWait});
-                    break;
-                }
+            const RepeatVerdict verdict = judge(logged, contact);
+            if (!verdict.accepted) {
+                findings.push_back({index, k, verdict.tooEarly, verdict.minutesToWait});
+                break;
             }
+        }
+        while (!logged.empty()) {
+            logged.erase(logged.size() - 1);
         }
         earlier.push_back(index);
     }
