@@ -105,7 +105,7 @@ class Linter {
 public:
     explicit Linter(const ContestPeriod& period) : period_(period) {}
 
-    LintReport run(std::string bytes)
+    LintReport run(const std::string& bytes)
     {
         if (bytes.empty()) {
             report_.unreadable = "the file is empty";
@@ -116,12 +116,13 @@ public:
             return report_;
         }
         const std::string Bom = "\xEF\xBB\xBF";
+        std::size_t at = 0;
         if (bytes.compare(0, Bom.size(), Bom) == 0) {
             error(1, "a byte-order mark before the first tag");
-            bytes.erase(0, Bom.size());
+            at = Bom.size();
         }
         std::size_t number = 0;
-        for (std::size_t at = 0; at < bytes.size();) {
+        while (at < bytes.size()) {
             const std::size_t newline = bytes.find('\n', at);
             const std::size_t end = newline == std::string::npos ? bytes.size() : newline;
             std::string line = bytes.substr(at, end - at);
