@@ -157,6 +157,7 @@ endif()
 stats_test(driver_tests SOURCES
     ${TESTS}/driver/adif_log_test.cpp
     ${TESTS}/driver/cabrillo_check_test.cpp
+    ${TESTS}/driver/cabrillo_lint_test.cpp
     ${TESTS}/driver/log_audit_test.cpp
     LIBS driver_logic)
 
@@ -174,6 +175,8 @@ stats_add_test(vscscore_inputs sh ${TESTS}/driver/vscscore_inputs.sh
     $<TARGET_FILE:vscscore> $<TARGET_FILE:Stats> ${DRIVER_EMULATOR})
 # About thirty runs of the program; under Wine each takes seconds.
 set_tests_properties(vscscore_inputs PROPERTIES TIMEOUT 600)
+stats_add_test(vscscore_lint sh ${TESTS}/driver/vscscore_lint.sh
+    $<TARGET_FILE:vscscore> $<TARGET_FILE:Stats> ${SAMPLE_LOG} ${DRIVER_EMULATOR})
 if(WIN32)
     # The native build of the same tree, where there is one, must write the same file.
     set(NATIVE_BUILD ${PROJECT_SOURCE_DIR}/build/native)

@@ -26,6 +26,7 @@ run_sample() {
     echo
     echo "\$ vscscore export examples/vsc-sample.adi"
     # With no terminal: the header form is not shown, the saved values are used.
+    # Status 1: lint warns about the sample's planted repeats.
     : | setsid -w "$@" export "$sample" || [ $? -eq 1 ] || status=1
     echo
     echo "\$ vscscore audit examples/vsc-sample.adi"

@@ -1,4 +1,4 @@
-// Cabrillo 3.0 read back: header tags, QSO lines by their columns, the checks on them.
+// Cabrillo 3.0 read back: header tags, QSO lines by their columns, the whole-log comparison.
 #include "cabrillo_check.h"
 
 #include <algorithm>
@@ -163,20 +163,7 @@ std::string firstDifference(const CabrilloQso& got, const CabrilloQso& want)
     return std::string();
 }
 
-bool cabrilloCallsign(const std::string& call)
-{
-    if (call.empty()) {
-        return false;
-    }
-    for (char c : call) {
-        if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '/')) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Frequency 0, or one outside the band of the contact behind the line.
+// A frequency outside the band of the contact behind the line; lint reports frequency 0.
 std::string frequencyWarning(const CabrilloQso& qso)
 {
     const bool digits = !qso.frequencyKHz.empty() &&
@@ -185,10 +172,7 @@ std::string frequencyWarning(const CabrilloQso& qso)
         return std::string();
     }
     const unsigned long kHz = std::stoul(qso.frequencyKHz);
-    if (kHz == 0) {
-        return "frequency 0";
-    }
-    if (qso.band.empty() || kHz > 4294967) {
+    if (kHz == 0 || qso.band.empty() || kHz > 4294967) {
         return std::string();
     }
     const std::string band = bandOfFrequency(static_cast<unsigned>(kHz * 1000));
@@ -374,37 +358,15 @@ std::vector<std::string> compareQsos(CabrilloFile& file, std::size_t count,
     return problems;
 }
 
-std::vector<std::string> sponsorWarnings(const CabrilloFile& file)
+std::vector<std::string> logWarnings(const CabrilloFile& file)
 {
     std::vector<std::string> warnings;
-    const std::string* own = cabrilloHeader(file, "CALLSIGN");
-    if (own != nullptr && !cabrilloCallsign(*own)) {
-        warnings.push_back("CALLSIGN \"" + *own + "\" is not A-Z, 0-9 and / only");
-    }
-    const CabrilloQso* previous = nullptr;
     for (const CabrilloQso& qso : file.qsos) {
-        const std::string where = "QSO " + lineName(qso.line) + " (" + describe(qso) + "): ";
-        if (qso.exchSent.empty()) {
-            warnings.push_back(where + "the sent exchange is empty");
-        }
-        if (!cabrilloCallsign(qso.call)) {
-            warnings.push_back(where + "callsign \"" + qso.call +
-                               "\" is not A-Z, 0-9 and / only");
-        }
-        if ((own == nullptr || qso.ownCall != *own) && !cabrilloCallsign(qso.ownCall)) {
-            warnings.push_back(where + "own callsign \"" + qso.ownCall +
-                               "\" is not A-Z, 0-9 and / only");
-        }
-        if (previous != nullptr &&
-            qso.date + qso.time < previous->date + previous->time) {
-            warnings.push_back(where + "earlier than the QSO line before it (" +
-                               previous->date + " " + previous->time + ")");
-        }
         const std::string frequency = frequencyWarning(qso);
         if (!frequency.empty()) {
-            warnings.push_back(where + frequency);
+            warnings.push_back("QSO " + lineName(qso.line) + " (" + describe(qso) + "): " +
+                               frequency);
         }
-        previous = &qso;
     }
     for (std::string& warning : modeWarnings(file)) {
         warnings.push_back(std::move(warning));

@@ -1,5 +1,4 @@
-// Reads a written Cabrillo file back: every contact must be there once, field for field, and
-// what a contest sponsor's log checker would flag is named.
+// Reads a written Cabrillo file back: every contact must be there once, field for field.
 #pragma once
 
 #include <cstddef>
@@ -51,7 +50,6 @@ std::vector<std::string> compareQsos(CabrilloFile& file, const std::vector<Cabri
 std::vector<std::string> compareQsos(CabrilloFile& file, std::size_t count,
                                      const std::function<CabrilloQso(std::size_t)>& expectedAt);
 
-// What a sponsor's checker would flag: an empty sent exchange, a callsign with characters
-// outside A-Z, 0-9 and "/", QSO lines out of time order, frequency 0 or outside the contact's
-// band, a mode that is no Cabrillo mode.
-std::vector<std::string> sponsorWarnings(const CabrilloFile& file);
+// What lint cannot see without the log, on lines matched by compareQsos: a frequency outside the
+// contact's own band, and the records whose mode the host writes as no Cabrillo mode.
+std::vector<std::string> logWarnings(const CabrilloFile& file);

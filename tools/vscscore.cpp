@@ -1,5 +1,5 @@
 // vscscore: stands in for the host. Loads the Stats plug-in, reads an ADIF log and drives the
-// entry points as the host does, to score, export, check or audit the log.
+// entry points as the host does, to score, export, check or audit the log; lints Cabrillo files.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -9,16 +9,17 @@
 #include "cabrillo_check.h"
 #include "claimed_setting.h"
 #include "console_text.h"
+#include "exit_status.h"
+#include "file_bytes.h"
 #include "file_identity.h"
 #include "host_calls.h"
 #include "log_audit.h"
+#include "lint_command.h"
 #include "log_file.h"
 #include "operator_stand_in.h"
 #include "plugin_search.h"
 
 namespace {
-
-enum ExitStatus { Clean = 0, Found = 1, UsageError = 2, BadLog = 3, NoPlugin = 4, Errors = 5 };
 
 const char Help[] =
     "vscscore - score a VESTAR CUP (VSC) log with the Stats plug-in, as the logger Ravo does\n"
@@ -30,14 +31,19 @@ const char Help[] =
     "      The same, asking the plug-in for its Cabrillo file too: CALL.cbr in this folder,\n"
     "      named after your callsign as the plug-in names it (\"/\" becomes \"_\"). When the\n"
     "      plug-in reports the file produced, reads it back, checks that it holds every\n"
-    "      contact once, field for field, and warns about what a contest sponsor's log\n"
-    "      checker would flag. An earlier file is never removed or changed by vscscore.\n"
+    "      contact once, field for field, and lints it (see lint). An earlier file is\n"
+    "      never removed or changed by vscscore.\n"
     "  vscscore [OPTIONS] check LOG.adi CALL BAND MODE\n"
     "      Asks the plug-in whether CALL may be worked now on BAND (40 or 40m) in MODE (CW,\n"
     "      SSB) after the contacts of the log, and prints its answer and warning.\n"
     "  vscscore [OPTIONS] audit LOG.adi\n"
     "      Replays the log in time order under the contest's repeat rule and lists every\n"
     "      exact repeat and every contact made too early on another band or mode.\n"
+    "  vscscore [--date YYYY-MM-DD [--hours N]] lint FILE.cbr\n"
+    "      Checks a Cabrillo 3.0 file, from this plug-in or any logger, as a contest\n"
+    "      sponsor's robot would: its tags and header values, its QSO lines, and the\n"
+    "      contest's repeat rule; with --date, contacts outside the contest period. Each\n"
+    "      finding has its line and is an error (the robot rejects the log) or a warning.\n"
     "\n"
     "LOG.adi is the ADIF file (.adi) your logger exports. Calls are read in upper case;\n"
     "USB and LSB count as SSB; a contact with BAND and no FREQ is put at the band's lower\n"
@@ -45,7 +51,9 @@ const char Help[] =
     "\n"
     "Options:\n"
     "  --call CALL        your callsign (default: STATION_CALLSIGN, else OPERATOR, in the log)\n"
-    "  --date YYYY-MM-DD  the contest date in the summary (default: the first contact's date)\n"
+    "  --date YYYY-MM-DD  the contest date in the summary (default: the first contact's date);\n"
+    "                     for lint and export, the contest starts on it at 0000 UTC\n"
+    "  --hours N          for lint and export: the contest lasts N hours (default 24)\n"
     "  --library PATH     the plug-in to load (default: the one beside this program's real\n"
     "                     file, else in ../lib/vscscore/ from there)\n"
     "  -h, --help         this text\n"
@@ -55,15 +63,16 @@ const char Help[] =
     "\n"
     "Exit status:\n"
     "  0  all well: the check accepted the contact, the audit found nothing, the exported\n"
-    "     file read back with no warning\n"
-    "  1  findings: the check refused the contact, the audit found repeats or contacts made\n"
-    "     too early, the exported file read back with warnings\n"
+    "     or linted file has no finding\n"
+    "  1  findings, warnings only: the check refused the contact, the audit found repeats or\n"
+    "     contacts made too early, lint or the export's read-back found warnings\n"
     "  2  a usage error\n"
-    "  3  the log could not be read: missing, not an ADIF file, or no contacts (without\n"
-    "     --date)\n"
+    "  3  the log or the Cabrillo file could not be read: missing, not an ADIF file, or no\n"
+    "     contacts (without --date)\n"
     "  4  the plug-in could not be loaded\n"
-    "  5  the plug-in did not produce the Cabrillo file, or the file failed its read-back\n"
-    "     (a contact missing, twice, or changed)\n"
+    "  5  errors: lint found errors (a sponsor's robot rejects the log), the plug-in did not\n"
+    "     produce the Cabrillo file, or the file failed its read-back (a contact missing,\n"
+    "     twice, or changed)\n"
     "Skipped records never change the status; they are named and counted on standard error.\n";
 
 const char Program[] = "vscscore";
@@ -74,6 +83,7 @@ struct Options {
     std::string call;
     bool callGiven = false;
     std::string date;
+    std::string hours;
     std::string library;
     bool help = false;
 };
@@ -117,10 +127,11 @@ std::string parseArguments(int argc, char** argv, Options& options)
             options.help = true;
             return std::string();
         }
-        const char* const Valued[] = {"--call", "--date", "--library"};
-        std::string* const Targets[] = {&options.call, &options.date, &options.library};
+        const char* const Valued[] = {"--call", "--date", "--library", "--hours"};
+        std::string* const Targets[] = {&options.call, &options.date, &options.library,
+                                        &options.hours};
         bool taken = false;
-        for (int k = 0; k < 3 && !taken; ++k) {
+        for (int k = 0; k < 4 && !taken; ++k) {
             const std::string name = Valued[k];
             if (argument == name || argument.compare(0, name.size() + 1, name + "=") == 0) {
                 if (!optionValue(name, argc, argv, i, *Targets[k])) {
@@ -147,13 +158,15 @@ std::string parseArguments(int argc, char** argv, Options& options)
     }
     const bool isCheck = options.command == "check";
     if (!isCheck && options.command != "score" && options.command != "export" &&
-        options.command != "audit") {
+        options.command != "audit" && options.command != "lint") {
         return "unknown command " + options.command;
     }
     const std::size_t wanted = isCheck ? 4 : 1;
     if (options.operands.size() != wanted) {
         return options.command + " takes " +
-               (isCheck ? std::string("LOG.adi CALL BAND MODE") : std::string("LOG.adi"));
+               (isCheck                        ? std::string("LOG.adi CALL BAND MODE")
+                : options.command == "lint" ? std::string("FILE.cbr")
+                                               : std::string("LOG.adi"));
     }
     return std::string();
 }
@@ -179,6 +192,26 @@ bool parseDate(std::string text, DateRecord& date)
     }
     date = DateRecord::make(value);
     return true;
+}
+
+// The contest period of --date and --hours; empty, or why --hours cannot be taken.
+std::string contestPeriod(const Options& options, const DateRecord& date, ContestPeriod& period)
+{
+    if (!options.hours.empty()) {
+        const std::string& hours = options.hours;
+        if (options.date.empty()) {
+            return "--hours needs --date, the day the contest starts";
+        }
+        if (hours.size() > 4 || hours.find_first_not_of("0123456789") != std::string::npos ||
+            std::stoi(hours) < 1 || std::stoi(hours) > 1000) {
+            return "--hours wants a number of hours from 1 to 1000, not " + hours;
+        }
+        period.hours = static_cast<unsigned>(std::stoi(hours));
+    }
+    if (!options.date.empty()) {
+        period.given = breakDownOleDate(date.value(), period.start);
+    }
+    return std::string();
 }
 
 // The text with CR LF line ends, one terminal line each.
@@ -356,19 +389,16 @@ private:
 
     int checkCabrillo(const std::string& name)
     {
-        std::FILE* file = std::fopen(name.c_str(), "rb");
-        if (file == nullptr) {
-            say("cannot read " + name + " back");
+        std::string bytes;
+        std::string error;
+        if (!readFileBytes(name, bytes, error)) {
+            say(error + "; the file was not read back");
             return Errors;
         }
-        std::string bytes;
-        char buffer[65536];
-        std::size_t got = 0;
-        while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-            bytes.append(buffer, got);
-        }
-        std::fclose(file);
 
+        ContestPeriod period;
+        contestPeriod(options_, title_, period);
+        const LintReport lint = lintCabrillo(bytes, period);
         CabrilloFile cabrillo = readCabrillo(bytes);
         bytes = std::string();
         // The operator may change the callsign in the header form; the lines follow it.
@@ -382,10 +412,16 @@ private:
              compareQsos(cabrillo, log_.contacts.size(), expectedAt)) {
             problems.push_back(problem);
         }
+        if (!lint.unreadable.empty()) {
+            problems.push_back(lint.unreadable);
+        }
         for (const std::string& problem : problems) {
             std::printf("%s: %s\n", name.c_str(), problem.c_str());
         }
-        const std::vector<std::string> warnings = sponsorWarnings(cabrillo);
+        printLintFindings(name, lint);
+        // What only the log knows: which records the host gave a mode that is none, which
+        // contacts ended up outside their band.
+        const std::vector<std::string> warnings = logWarnings(cabrillo);
         for (const std::string& warning : warnings) {
             std::printf("%s: warning: %s\n", name.c_str(), warning.c_str());
         }
@@ -393,14 +429,18 @@ private:
         if (claimed != nullptr) {
             warnUnlessClaimedSaved(*claimed);
         }
+        const std::string counts = lintCounts(lint) +
+                                   (warnings.empty() ? std::string()
+                                                     : ", " + counted(warnings.size(),
+                                                                      "warning from the log"));
         if (problems.empty()) {
             std::printf("%s: %s: every contact once, field for field; %s\n", name.c_str(),
-                        counted(cabrillo.qsos.size(), "QSO line").c_str(),
-                        counted(warnings.size(), "warning").c_str());
-            return warnings.empty() ? Clean : Found;
+                        counted(cabrillo.qsos.size(), "QSO line").c_str(), counts.c_str());
+            const int status = lintStatus(lint);
+            return status == Clean && !warnings.empty() ? Found : status;
         }
         std::printf("%s: %s, %s\n", name.c_str(), counted(problems.size(), "problem").c_str(),
-                    counted(warnings.size(), "warning").c_str());
+                    counts.c_str());
         return Errors;
     }
 
@@ -463,6 +503,15 @@ int main(int argc, char** argv)
     if (!options.date.empty() && !parseDate(options.date, title)) {
         return usageError("--date wants YYYY-MM-DD, not " + options.date);
     }
+    ContestPeriod period;
+    const std::string periodError = contestPeriod(options, title, period);
+    if (!periodError.empty()) {
+        return usageError(periodError);
+    }
+    if (options.command == "lint") {
+        return lintCommand(options.operands[0], period);
+    }
+
     const std::string& path = options.operands[0];
     LoadedLog log;
     std::string readError;

@@ -1,0 +1,31 @@
+// Checks a Cabrillo 3.0 file, written here or by any other logger, as a contest sponsor's
+// robot would, and by this contest's own rules.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "scoring/ole_date.h"
+
+struct ContestPeriod {
+    bool given = false;
+    DateTimeParts start;  // UTC
+    unsigned hours = 24;
+};
+
+struct LintFinding {
+    std::size_t line = 0;  // 0: the file as a whole
+    bool error = false;    // an error makes a robot reject the log; a warning, correct it
+    std::string message;
+};
+
+struct LintReport {
+    std::string unreadable;  // why the bytes are no Cabrillo file at all; empty when they are
+    std::vector<LintFinding> findings;  // in line order
+    std::size_t qsoLines = 0;
+    std::size_t errors = 0;
+    std::size_t warnings = 0;
+};
+
+LintReport lintCabrillo(const std::string& bytes, const ContestPeriod& period);
