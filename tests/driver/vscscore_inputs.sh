@@ -64,7 +64,8 @@ fresh sideband
 { record Q1CCC 0605 20m 14.2 USB; record Q1CCD 0606 20m 14.2 LSB
   record Q1CCE 0607 20m 14.2 SSB SUBMODE USB; record Q1CCE 0620 20m 14.2 SSB; } >log.adi
 vsc --call Q9VSC export log.adi
-check "USB, LSB and SUBMODE are SSB" 0 Q9VSC.cbr "${qso}14200 PH 2025-02-15 0605 .*" \
+# Status 1: lint warns about the planted repeat.
+check "USB, LSB and SUBMODE are SSB" 1 Q9VSC.cbr "${qso}14200 PH 2025-02-15 0605 .*" \
     "${qso}14200 PH 2025-02-15 0606 .*"
 vsc audit log.adi
 check "SSB with a SUBMODE repeats SSB" 1 out "record 4 .*: exact repeat of record 3 .*"
@@ -94,7 +95,8 @@ check "FREQ not on BAND" 1 out \
 fresh other-mode
 { record Q1GGG 0605 20m 14.074 ft8; record Q1GGH 0606 20m 14.074 '' ; } >log.adi
 vsc --call Q9VSC export log.adi
-check "a mode that is no Cabrillo mode" 1 out \
+# Status 5: a robot rejects a QSO line whose mode is none of Cabrillo's.
+check "a mode that is no Cabrillo mode" 5 out \
     'Q9VSC.cbr: warning: mode "PM" is not CW, PH, FM, RY or DG, on 2 QSO lines: record 1 \(FT8\), record 2 \(no mode\); the host writes the same'
 
 fresh leading-blank
