@@ -51,8 +51,8 @@ function(stats_add_test name)
 endfunction()
 
 # A GoogleTest program. Natively every case is a ctest entry of its own, run by RUNNER
-# (headless by default) in the program's folder; under Wine, where each process start costs about 0.2 s, the
-# program is one entry.
+# (headless by default) in the program's folder; under Wine, where each process start costs
+# about 0.2 s, the program is one entry.
 include(GoogleTest)
 function(stats_test name)
     cmake_parse_arguments(T "" "RUNNER" "SOURCES;LIBS" ${ARGN})

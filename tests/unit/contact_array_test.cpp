@@ -49,7 +49,8 @@ TEST(ContactArray, ErasingAnywhereKeepsTheOrderOfTheRest)
         std::size_t segments;  // left holding the order, of four at the start
     };
     const Row rows[] = {
-        {"oldest, until the first segment is gone", [](std::size_t, std::size_t) { return 0; }, Seam + 5, 3},
+        {"oldest, until the first segment is gone", [](std::size_t, std::size_t) { return 0; },
+         Seam + 5, 3},
         {"newest", [](std::size_t size, std::size_t) { return size - 1; }, 10, 4},
         {"two sparse neighbours merge",
          [](std::size_t, std::size_t k) { return k < Sparse ? Seam : 0; }, 2 * Sparse, 3},
