@@ -48,7 +48,7 @@ session_running() {
 start_display() {
     numberfile=$prefix.display
     rm -f "$numberfile"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numberfile" </dev/null \
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberfile" </dev/null \
         >/dev/null 2>&1 9>&- &
     pid=$!
     tries=0
@@ -83,6 +83,15 @@ start() {
             # A crashing test must fail, not wait for somebody to close the crash dialog.
             wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
                 >/dev/null 2>&1 9>&-
+        fi
+        # Wine's own desktop window: without it, Wine waits about two seconds after every closed
+        # dialog or message box for a window manager the virtual display does not have.
+        if ! grep -q '^"Desktop"="Default"' "$prefix/user.reg"; then
+            wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f \
+                >/dev/null 2>&1 9>&-
+            wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f \
+                >/dev/null 2>&1 9>&-
+            wineserver -w
         fi
         session_running || start_display
         # Nothing started here may keep the lock (descriptor 9) once this block ends.

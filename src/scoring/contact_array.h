@@ -84,6 +84,8 @@ public:
     void swap(ContactArray& other) noexcept;
 
     std::size_t size() const { return size_; }
+    // How many segments hold the order: what merging keeps from growing with removals.
+    std::size_t segmentCount() const { return segments_.size(); }
     bool empty() const { return size_ == 0; }
     const CInfo& operator[](std::size_t position) const;
     const CInfo& front() const { return (*this)[0]; }

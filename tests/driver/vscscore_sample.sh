@@ -80,17 +80,24 @@ vsc check "$sample" Q1NEW 20 SSB
 expect_status 0 "check, new station"
 expect_line "check, new station" "Q1NEW 20 SSB: accepted"
 
-# A log made three minutes ago: the plug-in's own warning, readable on a UTF-8 terminal.
+# Three minutes after a contact, by a clock faketime stops: the plug-in's own warning, readable
+# on a UTF-8 terminal.
 field() { printf '<%s:%d>%s' "$1" "${#2}" "$2"; }
-now=$(date -u -d '3 minutes ago' +%Y%m%d%H%M%S)
 {
-    field CALL Q1NOW; field QSO_DATE "${now%??????}"; field TIME_ON "${now#????????}"
+    field CALL Q1NOW; field QSO_DATE 20250215; field TIME_ON 065700
     field BAND 40m; field MODE CW; field STATION_CALLSIGN Q9VSC; printf '<EOR>\n'
 } >recent.adi
-vsc check recent.adi Q1NOW 20 CW
-expect_status 1 "check, too early"
-expect_line "check, too early" \
-    "Q1NOW 20 CW: refused: QSO c Q1NOW ЕЩЕ РАНО ПРОВОДИТЬ ! ЖДЕМ ЕЩЕ [67] МИНУТ"
+clock=
+if command -v faketime >/dev/null; then
+    # libfaketime comes before the sanitizers' runtime in the sanitize build.
+    drive env TZ=UTC0 ASAN_OPTIONS=verify_asan_link_order=0 faketime -f '2025-02-15 07:00:30' \
+        $emulator "$driver" --library "$library" check recent.adi Q1NOW 20 CW
+    expect_status 1 "check, too early"
+    expect_line "check, too early" \
+        "Q1NOW 20 CW: refused: QSO c Q1NOW ЕЩЕ РАНО ПРОВОДИТЬ ! ЖДЕМ ЕЩЕ 7 МИНУТ"
+else
+    clock="the too-early check needs faketime"
+fi
 
 # Usage errors, an unreadable file, a record that cannot be read.
 vsc --help
@@ -120,4 +127,8 @@ expect_status 0 "skipped record"
 expect_message "skipped record" "vscscore: broken\.adi: record 2 at byte 80: no CALL; skipped"
 expect_line "skipped record" "Total${tab} 1${tab} 5"
 expect_message "skipped record" "vscscore: broken\.adi: 1 record skipped"
+if [ "$fail" -eq 0 ] && [ -n "$clock" ]; then
+    echo "skipped: $clock"
+    exit 77
+fi
 exit "$fail"

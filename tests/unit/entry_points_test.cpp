@@ -141,7 +141,7 @@ TEST_F(EntryPoints, NullPointersReadAsEmptyTextsAndANullDate)
     EXPECT_EQ(g_Callsign, "");
     EXPECT_EQ(g_DateText, "");
     EXPECT_STREQ(GetSetName(7), "");
-    EXPECT_NE(GetResult0(nullptr), nullptr);
+    EXPECT_NE(std::string(GetResult0(nullptr)).find("\r\nScore:  0\r\n"), std::string::npos);
     EXPECT_EQ(g_Score, 0);
     EXPECT_EQ(StatsGetExchgCount0(nullptr, nullptr, nullptr), 1);
     EXPECT_EQ(StatsIsValidExchg0(nullptr, nullptr, nullptr, nullptr, 0, 0, 0), 0);
