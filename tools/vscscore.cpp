@@ -11,10 +11,13 @@
 #include "log_file.h"
 #include "operator_stand_in.h"
 #include "plugin_loader.h"
+#include "report_command.h"
 
 namespace {
 
 enum ExitStatus { Clean = 0, Found = 1, UsageError = 2, BadLog = 3, NoPlugin = 4 };
+// As export's "File not produced".
+const int PageNotWritten = 5;
 
 const char Help[] =
     "vscscore - score a VESTAR CUP (VSC) log with the Stats plug-in, as the logger Ravo does\n"
@@ -33,6 +36,13 @@ const char Help[] =
     "  vscscore [OPTIONS] audit LOG.adi\n"
     "      Replays the log in time order under the contest's repeat rule and lists every\n"
     "      exact repeat and every contact made too early on another band or mode.\n"
+    "  vscscore [OPTIONS] report [--off-time MIN] [--html FILE] LOG.adi\n"
+    "      The contest at a glance: the rate sheet (QSOs/points per UTC clock hour and band),\n"
+    "      the best 10- and 60-minute rates, operating time and off periods, band changes,\n"
+    "      points per band, and the audit's counts with the points they would cost. With\n"
+    "      --html, also a page with the same tables and charts, readable in any browser.\n"
+    "      --off-time MIN: the shortest gap with no contact that counts as off time, in\n"
+    "      calendar minutes (default 30; a contact at 1000 and the next at 1031 leave 30).\n"
     "\n"
     "LOG.adi is the ADIF file (.adi) your logger exports.\n"
     "\n"
@@ -59,6 +69,8 @@ struct Options {
     std::string date;
     std::string library;
     bool help = false;
+    std::string offTime;  // report only
+    std::string html;     // report only
 };
 
 void say(const std::string& line)
@@ -100,10 +112,11 @@ std::string parseArguments(int argc, char** argv, Options& options)
             options.help = true;
             return std::string();
         }
-        const char* const Valued[] = {"--call", "--date", "--library"};
-        std::string* const Targets[] = {&options.call, &options.date, &options.library};
+        const char* const Valued[] = {"--call", "--date", "--library", "--off-time", "--html"};
+        std::string* const Targets[] = {&options.call, &options.date, &options.library,
+                                        &options.offTime, &options.html};
         bool taken = false;
-        for (int k = 0; k < 3 && !taken; ++k) {
+        for (std::size_t k = 0; k < sizeof Valued / sizeof Valued[0] && !taken; ++k) {
             const std::string name = Valued[k];
             if (argument == name || argument.compare(0, name.size() + 1, name + "=") == 0) {
                 if (!optionValue(name, argc, argv, i, *Targets[k])) {
@@ -130,8 +143,15 @@ std::string parseArguments(int argc, char** argv, Options& options)
     }
     const bool isCheck = options.command == "check";
     if (!isCheck && options.command != "score" && options.command != "export" &&
-        options.command != "audit") {
+        options.command != "audit" && options.command != "report") {
         return "unknown command " + options.command;
+    }
+    if (options.command != "report" && (!options.offTime.empty() || !options.html.empty())) {
+        return "--off-time and --html are for report only";
+    }
+    unsigned offTime = 0;
+    if (!options.offTime.empty() && !parseOffTime(options.offTime, offTime)) {
+        return "--off-time wants whole minutes, 1 or more, not " + options.offTime;
     }
     const std::size_t wanted = isCheck ? 4 : 1;
     if (options.operands.size() != wanted) {
@@ -208,6 +228,9 @@ public:
     {
         if (options_.command == "audit") {
             return audit();
+        }
+        if (options_.command == "report") {
+            return report();
         }
         StatsPlugin plugin;
         std::string error;
@@ -399,6 +422,23 @@ private:
                     counted(log_.contacts.size(), "contact").c_str(),
                     counted(repeats, "exact repeat").c_str(), std::to_string(early).c_str());
         return findings.empty() ? Clean : Found;
+    }
+
+    int report()
+    {
+        ReportRequest request;
+        request.heading.station = call();
+        request.heading.contestDate = hostDateText(title_, "%Y-%m-%d");
+        request.pagePath = options_.html;
+        if (!options_.offTime.empty()) {
+            parseOffTime(options_.offTime, request.offTimeMinutes);
+        }
+        std::string error;
+        if (!runReport(log_, request, error)) {
+            say(error);
+            return PageNotWritten;
+        }
+        return Clean;
     }
 
     const Options& options_;
