@@ -253,12 +253,12 @@ std::string bandTimeChart(const LogReport& report, const std::vector<LogContact>
     svg.rect(x, LegendY - 10, 12, 12, "swatch", "url(#off-hatch)");
     svg.text(x + 16, LegendY, "off", "start");
     x += 56;
-    svg.circle(x + 6, LegendY - 4, 5, "repeat", "");
+    svg.circle(x + 6, LegendY - 4, 5, "repeat key", "");
     svg.text(x + 16, LegendY, "exact repeat", "start");
     x += 112;
     svg.polygon(point(x + 6, LegendY - 10) + " " + point(x, LegendY + 2) + " " +
                     point(x + 12, LegendY + 2),
-                "early", "");
+                "early key", "");
     svg.text(x + 16, LegendY, "too early", "start");
 
     for (std::size_t b = 0; b < report.bands.size(); ++b) {

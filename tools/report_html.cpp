@@ -13,6 +13,7 @@ const char Style[] =
     "th,td{padding:2px 8px;text-align:right;border-bottom:1px solid #ddd}\n"
     "th:first-child,td:first-child{text-align:left}\n"
     "tfoot td{font-weight:bold;border-top:2px solid #888}\n"
+    ".findings td{text-align:left}\n"
     "svg{display:block;max-width:100%;height:auto;font-size:12px}\n"
     "svg .label{fill:#222}svg .title{fill:#222;font-weight:bold}\n"
     "svg .axis{stroke:#444;stroke-width:1}svg .grid{stroke:#ddd;stroke-width:1}\n"
