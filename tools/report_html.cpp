@@ -10,7 +10,7 @@ const char Style[] =
     "body{font-family:sans-serif;margin:1.5em auto;max-width:980px;color:#222}\n"
     "h1{font-size:1.5em}h2{font-size:1.2em;margin-top:1.6em}\n"
     "table{border-collapse:collapse;margin:.6em 0}\n"
-    "th,td{padding:2px 8px;text-align:right;border-bottom:1px solid #ddd}\n"
+    "th,td{padding:2px 8px;text-align:right;border-bottom:1px solid #ddd;white-space:nowrap}\n"
     "th:first-child,td:first-child{text-align:left}\n"
     "tfoot td{font-weight:bold;border-top:2px solid #888}\n"
     ".findings td{text-align:left}\n"
