@@ -3,6 +3,7 @@
 #include "report_command.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #include "platform/platform.h"
 #include "report_html.h"
@@ -10,6 +11,12 @@
 
 bool runReport(const LoadedLog& log, const ReportRequest& request, std::string& error)
 {
+    std::error_code ignored;
+    if (!request.pagePath.empty() &&
+        std::filesystem::equivalent(request.pagePath, request.logPath, ignored)) {
+        error = request.pagePath + " is the log itself; the page needs a name of its own";
+        return false;
+    }
     const LogReport report = buildLogReport(log.contacts, request.offTimeMinutes);
     std::fputs(reportText(report, request.heading).c_str(), stdout);
     if (request.pagePath.empty()) {

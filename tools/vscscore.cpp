@@ -430,6 +430,7 @@ private:
         request.heading.station = call();
         request.heading.contestDate = hostDateText(title_, "%Y-%m-%d");
         request.pagePath = options_.html;
+        request.logPath = options_.operands[0];
         if (!options_.offTime.empty()) {
             parseOffTime(options_.offTime, request.offTimeMinutes);
         }

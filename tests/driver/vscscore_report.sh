@@ -68,4 +68,8 @@ vsc report --html no-such-folder/page.html "$sample"
 expect_status 5 "page not written"
 grep -q 'cannot write no-such-folder/page.html' stderr.txt ||
     { echo "FAIL (page not written): no message"; fail=1; }
+cp "$sample" log.adi
+vsc report --html ./log.adi log.adi
+expect_status 5 "page over the log"
+cmp -s "$sample" log.adi || { echo "FAIL (page over the log): the log was overwritten"; fail=1; }
 exit "$fail"
