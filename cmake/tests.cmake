@@ -210,9 +210,27 @@ if(WIN32)
     endif()
 endif()
 
+# vscscore report: its time figures, the sample's text and page, and the page in a browser.
+stats_test(report_tests SOURCES ${TESTS}/driver/log_report_test.cpp LIBS report_logic)
+stats_add_test(vscscore_report sh ${TESTS}/driver/vscscore_report.sh
+    $<TARGET_FILE:vscscore> $<TARGET_FILE:Stats> ${SAMPLE_LOG}
+    ${TESTS}/golden/vsc-sample-report.txt ${DRIVER_EMULATOR})
+if(WIN32)
+    if(EXISTS ${NATIVE_BUILD}/vscscore)
+        set_property(TEST vscscore_report APPEND PROPERTY ENVIRONMENT
+            "STATS_REFERENCE_DRIVER=${NATIVE_BUILD}/vscscore"
+            "STATS_REFERENCE_LIBRARY=${NATIVE_BUILD}/libStats.so")
+    endif()
+else()
+    stats_add_test(report_in_chromium sh ${TESTS}/driver/report_in_chromium.sh
+        $<TARGET_FILE:vscscore> $<TARGET_FILE:Stats> ${SAMPLE_LOG}
+        ${TESTS}/driver/png_colours.py)
+endif()
+
 get_property(TEST_FOLDERS GLOBAL PROPERTY STATS_TEST_FOLDERS)
 list(JOIN TEST_FOLDERS "|" TEST_FOLDERS)
 add_test(NAME test_folders
          COMMAND ${CMAKE_COMMAND} -DTEST_RUN=${TEST_RUN} -DFOLDERS=${TEST_FOLDERS}
                  -P ${PROJECT_SOURCE_DIR}/cmake/make-test-folders.cmake)
 set_tests_properties(test_folders PROPERTIES FIXTURES_SETUP test_folders)
+

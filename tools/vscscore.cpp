@@ -18,6 +18,7 @@
 #include "log_file.h"
 #include "operator_stand_in.h"
 #include "plugin_search.h"
+#include "report_command.h"
 
 namespace {
 
@@ -44,6 +45,13 @@ const char Help[] =
     "      sponsor's robot would: its tags and header values, its QSO lines, and the\n"
     "      contest's repeat rule; with --date, contacts outside the contest period. Each\n"
     "      finding has its line and is an error (the robot rejects the log) or a warning.\n"
+    "  vscscore [OPTIONS] report [--off-time MIN] [--html FILE] LOG.adi\n"
+    "      The contest at a glance: the rate sheet (QSOs/points per UTC clock hour and band),\n"
+    "      the best 10- and 60-minute rates, operating time and off periods, band changes,\n"
+    "      points per band, and the audit's counts with the points they would cost. With\n"
+    "      --html, also a page with the same tables and charts, readable in any browser.\n"
+    "      --off-time MIN: the shortest gap with no contact that counts as off time, in\n"
+    "      calendar minutes (default 30; a contact at 1000 and the next at 1031 leave 30).\n"
     "\n"
     "LOG.adi is the ADIF file (.adi) your logger exports. Calls are read in upper case;\n"
     "USB and LSB count as SSB; a contact with BAND and no FREQ is put at the band's lower\n"
@@ -86,6 +94,8 @@ struct Options {
     std::string hours;
     std::string library;
     bool help = false;
+    std::string offTime;  // report only
+    std::string html;     // report only
 };
 
 void say(const std::string& line)
@@ -127,11 +137,12 @@ std::string parseArguments(int argc, char** argv, Options& options)
             options.help = true;
             return std::string();
         }
-        const char* const Valued[] = {"--call", "--date", "--library", "--hours"};
-        std::string* const Targets[] = {&options.call, &options.date, &options.library,
-                                        &options.hours};
+        const char* const Valued[] = {"--call",  "--date",     "--library",
+                                      "--hours", "--off-time", "--html"};
+        std::string* const Targets[] = {&options.call,  &options.date,    &options.library,
+                                        &options.hours, &options.offTime, &options.html};
         bool taken = false;
-        for (int k = 0; k < 4 && !taken; ++k) {
+        for (std::size_t k = 0; k < sizeof Valued / sizeof Valued[0] && !taken; ++k) {
             const std::string name = Valued[k];
             if (argument == name || argument.compare(0, name.size() + 1, name + "=") == 0) {
                 if (!optionValue(name, argc, argv, i, *Targets[k])) {
@@ -158,8 +169,16 @@ std::string parseArguments(int argc, char** argv, Options& options)
     }
     const bool isCheck = options.command == "check";
     if (!isCheck && options.command != "score" && options.command != "export" &&
-        options.command != "audit" && options.command != "lint") {
+        options.command != "audit" && options.command != "lint" &&
+        options.command != "report") {
         return "unknown command " + options.command;
+    }
+    if (options.command != "report" && (!options.offTime.empty() || !options.html.empty())) {
+        return "--off-time and --html are for report only";
+    }
+    unsigned offTime = 0;
+    if (!options.offTime.empty() && !parseOffTime(options.offTime, offTime)) {
+        return "--off-time wants whole minutes, 1 or more, not " + options.offTime;
     }
     const std::size_t wanted = isCheck ? 4 : 1;
     if (options.operands.size() != wanted) {
@@ -250,6 +269,9 @@ public:
     {
         if (options_.command == "audit") {
             return audit();
+        }
+        if (options_.command == "report") {
+            return report();
         }
         StatsPlugin plugin;
         std::string error;
@@ -476,6 +498,24 @@ private:
                     counted(log_.contacts.size(), "contact").c_str(),
                     counted(repeats, "exact repeat").c_str(), std::to_string(early).c_str());
         return findings.empty() ? Clean : Found;
+    }
+
+    int report()
+    {
+        ReportRequest request;
+        request.heading.station = call();
+        request.heading.contestDate = hostDateText(title_, "%Y-%m-%d");
+        request.pagePath = options_.html;
+        request.logPath = options_.operands[0];
+        if (!options_.offTime.empty()) {
+            parseOffTime(options_.offTime, request.offTimeMinutes);
+        }
+        std::string error;
+        if (!runReport(log_, request, error)) {
+            say(error);
+            return Errors;
+        }
+        return Clean;
     }
 
     const Options& options_;

@@ -1,0 +1,75 @@
+#!/bin/sh
+# End to end: vscscore report on the sample log. The text is compared whole with its golden
+# copy; the page is checked for its charts' elements, counted, and for anything it would fetch.
+# Usage: vscscore_report.sh DRIVER LIBRARY SAMPLE GOLDEN [EMULATOR...]
+set -u
+driver=$1 library=$2 sample=$3 golden=$4
+shift 4
+emulator=$*
+fail=0 status=0
+
+vsc() {
+    $emulator "$driver" --library "$library" "$@" </dev/null >stdout.txt 2>stderr.txt &&
+        status=0 || status=$?
+    [ "$status" -eq 77 ] && exit 77
+    tr -d '\r' <stdout.txt >out.txt
+}
+expect_status() {
+    [ "$status" -eq "$1" ] || { echo "FAIL ($2): exit status $status, expected $1"; fail=1; }
+}
+expect_count() {
+    got=$(grep -o -e "$2" "$3" | wc -l)
+    [ "$got" -eq "$1" ] || { echo "FAIL ($3): $got of $2, expected $1"; fail=1; }
+}
+
+vsc report "$sample"
+expect_status 0 "report"
+diff -u "$golden" out.txt || { echo "FAIL (report): text differs from $golden"; fail=1; }
+
+vsc report --html page.html "$sample"
+expect_status 0 "report --html"
+cmp -s "$golden" out.txt || { echo "FAIL (report --html): text differs"; fail=1; }
+# Three charts; a bar per hour and band with contacts, a run per stretch on one band and a
+# line per band change (17), the audit's 3 exact repeats and 4 too-early contacts, no off
+# period at 30 minutes; the band legends and the off key.
+expect_count 3 '<svg ' page.html
+expect_count 20 'class="bar"' page.html
+expect_count 18 'class="run"' page.html
+expect_count 17 'class="change"' page.html
+expect_count 0 'class="off"' page.html
+expect_count 3 'class="repeat"' page.html
+expect_count 4 'class="early"' page.html
+expect_count 13 'class="swatch"' page.html
+expect_count 1 'class="score"' page.html
+expect_count 1 '>Clock hour (UTC)<' page.html
+expect_count 2 '>Time (UTC)<' page.html
+# Self-contained: nothing to fetch, nothing to run.
+expect_count 0 '<script\|<link\|<img\|<iframe\|src=\|href=\|@import' page.html
+expect_count 3 'http' page.html
+
+# The sample's longest gaps are 3 silent minutes, five of them.
+vsc report --off-time 3 --html off.html "$sample"
+expect_status 0 "--off-time 3"
+grep -q -x 'Off periods (3 minutes or more with no contact): 5, 15 min' out.txt ||
+    { echo "FAIL (--off-time 3): no off periods line"; fail=1; }
+expect_count 5 'class="off"' off.html
+
+if [ -n "${STATS_REFERENCE_DRIVER:-}" ]; then
+    "$STATS_REFERENCE_DRIVER" --library "$STATS_REFERENCE_LIBRARY" report --html native.html \
+        "$sample" </dev/null >/dev/null 2>&1
+    cmp native.html page.html || { echo "FAIL (page): differs from the native build's"; fail=1; }
+fi
+
+vsc report --off-time 0 "$sample"
+expect_status 2 "--off-time 0"
+vsc score --html x.html "$sample"
+expect_status 2 "--html with score"
+vsc report --html no-such-folder/page.html "$sample"
+expect_status 5 "page not written"
+grep -q 'cannot write no-such-folder/page.html' stderr.txt ||
+    { echo "FAIL (page not written): no message"; fail=1; }
+cp "$sample" log.adi
+vsc report --html ./log.adi log.adi
+expect_status 5 "page over the log"
+cmp -s "$sample" log.adi || { echo "FAIL (page over the log): the log was overwritten"; fail=1; }
+exit "$fail"
