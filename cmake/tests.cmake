@@ -123,9 +123,9 @@ if(WIN32)
     stats_test(wine_tests SOURCES
         ${TESTS}/wine/ole_date_vs_oleaut32_test.cpp
         ${TESTS}/wine/profile_file_vs_kernel32_test.cpp
-        ${SRC}/platform/profile_file.cpp
+        ${SRC}/platform/posix/profile_file.cpp
         ${TESTS}/wine/pe_version_vs_version_dll_test.cpp
-        ${SRC}/platform/pe_version.cpp
+        ${SRC}/platform/posix/pe_version.cpp
         LIBS stats_core oleaut32)
     # Stand-ins for the host's executables, with the versions the Cabrillo file names.
     foreach(version 2_20 3_1_4 3_0_0)
