@@ -145,6 +145,10 @@ if(WIN32)
         add_test(NAME dialog_template
                  COMMAND sh ${TESTS}/check_dialog_template.sh $<TARGET_FILE:Stats>
                          ${CMAKE_RC_COMPILER} ${TESTS}/golden/header_dialog_template.rc)
+        add_test(NAME dialog_controls
+                 COMMAND sh ${TESTS}/check_dialog_controls.sh $<TARGET_FILE:Stats>
+                         ${CMAKE_RC_COMPILER} ${SRC}/cabrillo/header_fields.cpp
+                         ${SRC}/cabrillo/header_dialog_ids.h)
     endif()
 else()
     add_test(NAME library_exports
