@@ -26,8 +26,8 @@ void showMessageBox(const std::string& text, const char* caption, unsigned style
 // The system clock in UTC, to the second.
 DateTimeParts utcNow();
 
-// The Cabrillo header dialog: one text per control, in the order of the writer's header
-// fields. A line break typed into the soapbox is "\r\n".
+// The Cabrillo header dialog: one text per control, named and ordered as the fields of the
+// header record. A line break typed into the soapbox is "\r\n".
 struct HeaderDialogTexts {
     std::string callsign;
     std::string operators;
