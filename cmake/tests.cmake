@@ -108,9 +108,8 @@ if(WIN32)
         ${TESTS}/library/fake_host_object_win32.cpp
         ${TESTS}/library/header_dialog_win32_test.cpp
         ${TESTS}/library/message_box_win32_test.cpp
-        ${TESTS}/library/report_boxes_win32.cpp
         ${TESTS}/library/version_resource_win32_test.cpp)
-    list(APPEND LIBRARY_TEST_LIBS ole32 oleaut32 uuid advapi32 version)
+    list(APPEND LIBRARY_TEST_LIBS report_boxes ole32 oleaut32 uuid advapi32 version)
 else()
     list(APPEND LIBRARY_TEST_SOURCES
         ${TESTS}/library/fake_host_object_posix.cpp
@@ -128,8 +127,9 @@ if(WIN32)
         ${SRC}/platform/posix/pe_version.cpp
         LIBS stats_core oleaut32)
     # Stand-ins for the host's executables, with the versions the Cabrillo file names.
+    add_library(tiny_main OBJECT ${TESTS}/wine/version_exes/tiny_main.cpp)
     foreach(version 2_20 3_1_4 3_0_0)
-        add_executable(host_${version} ${TESTS}/wine/version_exes/tiny_main.cpp
+        add_executable(host_${version} $<TARGET_OBJECTS:tiny_main>
                        ${TESTS}/wine/version_exes/host_${version}.rc)
         target_link_options(host_${version} PRIVATE -static)
         add_dependencies(wine_tests host_${version})

@@ -213,8 +213,9 @@ bool showHeaderDialog(const HeaderDialogLayout& layout, HeaderDialogTexts& texts
     for (const HeaderControl& control : layout.controls) {
         std::string& value = edited.*(control.text);
         value = startingText(control, value);
-        const bool answered = control.kind == ControlKind::Lines ? askLines(terminal, control, value)
-                                                        : askLine(terminal, control, value);
+        const bool answered = control.kind == ControlKind::Lines
+                                  ? askLines(terminal, control, value)
+                                  : askLine(terminal, control, value);
         if (!answered) {
             return false;
         }
