@@ -126,9 +126,8 @@ if(WIN32)
         ${TESTS}/library/fake_host_object_win32.cpp
         ${TESTS}/library/header_dialog_win32_test.cpp
         ${TESTS}/library/message_box_win32_test.cpp
-        ${TESTS}/library/report_boxes_win32.cpp
         ${TESTS}/library/version_resource_win32_test.cpp)
-    list(APPEND LIBRARY_TEST_LIBS ole32 oleaut32 uuid advapi32 version)
+    list(APPEND LIBRARY_TEST_LIBS report_boxes ole32 oleaut32 uuid advapi32 version)
 else()
     list(APPEND LIBRARY_TEST_SOURCES
         ${TESTS}/library/fake_host_object_posix.cpp
@@ -147,13 +146,14 @@ if(WIN32)
     stats_test(wine_tests SOURCES
         ${TESTS}/wine/ole_date_vs_oleaut32_test.cpp
         ${TESTS}/wine/profile_file_vs_kernel32_test.cpp
-        ${SRC}/platform/profile_file.cpp
+        ${SRC}/platform/posix/profile_file.cpp
         ${TESTS}/wine/pe_version_vs_version_dll_test.cpp
-        ${SRC}/platform/pe_version.cpp
+        ${SRC}/platform/posix/pe_version.cpp
         LIBS stats_core oleaut32)
     # Stand-ins for the host's executables, with the versions the Cabrillo file names.
+    add_library(tiny_main OBJECT ${TESTS}/wine/version_exes/tiny_main.cpp)
     foreach(version 2_20 3_1_4 3_0_0)
-        add_executable(host_${version} ${TESTS}/wine/version_exes/tiny_main.cpp
+        add_executable(host_${version} $<TARGET_OBJECTS:tiny_main>
                        ${TESTS}/wine/version_exes/host_${version}.rc)
         target_link_options(host_${version} PRIVATE -static)
         add_dependencies(wine_tests host_${version})
@@ -169,6 +169,10 @@ if(WIN32)
         add_test(NAME dialog_template
                  COMMAND sh ${TESTS}/check_dialog_template.sh $<TARGET_FILE:Stats>
                          ${CMAKE_RC_COMPILER} ${TESTS}/golden/header_dialog_template.rc)
+        add_test(NAME dialog_controls
+                 COMMAND sh ${TESTS}/check_dialog_controls.sh $<TARGET_FILE:Stats>
+                         ${CMAKE_RC_COMPILER} ${SRC}/cabrillo/header_fields.cpp
+                         ${SRC}/cabrillo/header_dialog_ids.h)
     endif()
 else()
     add_test(NAME library_exports

@@ -3,9 +3,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <utility>
+
+#include "platform/read_whole_file.h"
 
 namespace {
 
@@ -68,20 +69,13 @@ LoadedLog loadLogText(const std::string& bytes)
 
 bool loadLogFile(const std::string& path, LoadedLog& log, std::string& error)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
+    std::string bytes;
+    const FileRead read = readWholeFile(path, bytes);
+    if (read == FileRead::CannotOpen) {
         error = "cannot read " + path + ": " + std::strerror(errno);
         return false;
     }
-    std::string bytes;
-    char buffer[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        bytes.append(buffer, got);
-    }
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) {
+    if (read == FileRead::Failed) {
         error = "cannot read " + path + ": read error";
         return false;
     }

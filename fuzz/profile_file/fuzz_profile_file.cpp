@@ -11,7 +11,7 @@
 
 #include "../fuzz_check.h"
 #include "../../tests/support/ini_text.h"
-#include "platform/profile_file.h"
+#include "platform/posix/profile_file.h"
 
 namespace {
 

@@ -60,4 +60,10 @@ public:
     // is not searched again.
     static std::string ReplaceAll(const std::string& source, const std::string& search,
                                   const std::string& replacement);
+
+private:
+    // Whether Address and SoapBox are in file form: true once a dialog was confirmed, false
+    // from the loading of a header until then. Only file form marks its breaks with the tag,
+    // so a loaded line that itself begins with the tag is text, not a break.
+    bool multiLineFileForm_ = true;
 };

@@ -1,6 +1,6 @@
-// The Cabrillo header fields: where each one comes from before the dialog, which text of the
-// dialog shows it, whether OK takes it back, the key it is saved under and whether it spans
-// lines. The rows are in the order of reading and of saving.
+// The Cabrillo header fields, one row each: where the value comes from before the dialog, the
+// control that shows it, whether OK takes it back, the key it is saved under, and the file line
+// that writes it. The setup, the file writer and both dialog back ends loop over these rows.
 #pragma once
 
 #include <string>
@@ -19,15 +19,25 @@ enum class HeaderSource {
 
 struct HeaderField {
     std::string CCabrilloWriter::*field;
+    platform::HeaderControl control;
     HeaderSource source;
     const char* value;  // Setting, SettingOrArgument: the key read; Fixed: the value
-    std::string platform::HeaderDialogTexts::*text;
     bool takenBack;
     const char* savedKey;  // null: never saved
-    // Several lines: the file's tag that starts each of them; null for one line.
-    const char* lineTag;
+    int saved;             // place among the keys saved, from 1; 0 when not saved
+    const char* tag;       // the file's tag; null: no line of the file shows the field
+    int line;              // the line of the file, from 1
+    // Each line break starts a line of its own, with the tag again.
+    bool spansLines;
     // The dialog shows line breaks, the settings hold them as "<CR>" and "<LF>".
     bool typedLineBreaks;
 };
 
+// From top to bottom as the dialog shows them.
 const std::vector<HeaderField>& headerFields();
+
+// The rows that have a place in the order rank gives, in that order.
+std::vector<const HeaderField*> headerFieldsBy(int HeaderField::*rank);
+
+// The dialog as the platform shows it: template, caption and the controls of the rows.
+const platform::HeaderDialogLayout& headerDialogLayout();

@@ -32,6 +32,7 @@ int CCabrilloWriter::SetupHeader(const std::string& callsign, const SettingsLoca
                                  const HeaderDialog& dialog)
 {
     FileBase = cabrilloFileBase(callsign);
+    multiLineFileForm_ = false;
     for (const HeaderField& field : headerFields()) {
         std::string& value = this->*field.field;
         value = initialValue(field, callsign, settings, value);
@@ -42,7 +43,7 @@ int CCabrilloWriter::SetupHeader(const std::string& callsign, const SettingsLoca
 
     platform::HeaderDialogTexts texts;
     for (const HeaderField& field : headerFields()) {
-        texts.*field.text = this->*field.field;
+        texts.*field.control.text = this->*field.field;
     }
     if (!dialog || !dialog(texts)) {
         return 0;
@@ -51,25 +52,24 @@ int CCabrilloWriter::SetupHeader(const std::string& callsign, const SettingsLoca
     for (const HeaderField& field : headerFields()) {
         std::string& value = this->*field.field;
         if (field.takenBack) {
-            value = texts.*field.text;
+            value = texts.*field.control.text;
         }
         if (field.typedLineBreaks) {
             value = ReplaceAll(ReplaceAll(value, "\r", "<CR>"), "\n", "<LF>");
         }
     }
     // A failed write leaves the confirmed values in the record all the same.
-    for (const HeaderField& field : headerFields()) {
-        if (field.savedKey != nullptr) {
-            writeSetting(settings, field.savedKey, this->*field.field);
-        }
+    for (const HeaderField* field : headerFieldsBy(&HeaderField::saved)) {
+        writeSetting(settings, field->savedKey, this->*field->field);
     }
     for (const HeaderField& field : headerFields()) {
-        if (field.lineTag != nullptr) {
+        if (field.spansLines) {
             std::string& value = this->*field.field;
-            value = ReplaceAll(value, "<CR>", "\r\n" + std::string(field.lineTag) + ": ");
+            value = ReplaceAll(value, "<CR>", "\r\n" + std::string(field.tag) + ": ");
             value = ReplaceAll(value, "<LF>", "");
         }
     }
+    multiLineFileForm_ = true;
     QsoLines.clear();
     return 1;
 }

@@ -1,6 +1,9 @@
 // The Cabrillo file: every header line, tagged, then the QSO lines and the end marker.
 #include "cabrillo/cabrillo_writer.h"
 
+#include <map>
+
+#include "cabrillo/header_fields.h"
 #include "cabrillo/host_version.h"
 #include "cabrillo/qso_line.h"
 #include "platform/platform.h"
@@ -15,15 +18,16 @@ void addLine(std::string& file, const char* tag, const std::string& value)
     file += "\r\n";
 }
 
-// A soapbox or address may span lines in any of the forms the record can hold: the file form
-// of a confirmed dialog ("\r\n" + tag + ": "), the stored markers "<CR>" and "<LF>", or raw
-// line breaks. Each line becomes a tagged line of its own; "<LF>" only ever follows a break.
-void addLines(std::string& file, const char* tag, const std::string& value)
+// A soapbox or address may span lines in any of the forms the record can hold: the stored
+// markers "<CR>" and "<LF>", raw line breaks, and, in file form, the break of a confirmed
+// dialog ("\r\n" + tag + ": "). Each line becomes a tagged line of its own; "<LF>" only ever
+// follows a break.
+void addLines(std::string& file, const char* tag, const std::string& value, bool fileForm)
 {
     const std::string fileFormBreak = std::string("\r\n") + tag + ": ";
     std::string line;
     for (std::size_t i = 0; i < value.size();) {
-        if (value.compare(i, fileFormBreak.size(), fileFormBreak) == 0) {
+        if (fileForm && value.compare(i, fileFormBreak.size(), fileFormBreak) == 0) {
             i += fileFormBreak.size();
         } else if (value.compare(i, 4, "<CR>") == 0) {
             i += 4;
@@ -66,25 +70,26 @@ void CCabrilloWriter::AddQso(const std::string& call, int32_t freqKHz, const std
 
 std::string CCabrilloWriter::WriteLog(int32_t claimedScore) const
 {
-    std::string file = "START-OF-LOG: 3.0\r\n";
-    addLine(file, "CONTEST", "RADIO-VSC");
-    addLine(file, "CALLSIGN", Callsign);
-    addLine(file, "CATEGORY-OPERATOR", CategoryOperator);
-    addLine(file, "CATEGORY-BAND", CategoryBand);
-    addLine(file, "CATEGORY-POWER", CategoryPower);
-    addLine(file, "CATEGORY-MODE", CategoryMode);
-    addLine(file, "CATEGORY-OVERLAY", CategoryOverlay);
-    addLine(file, "CLAIMED-SCORE", std::to_string(claimedScore));
-    addLine(file, "CLUB", Club);
-    addLine(file, "CREATED-BY", "Ravo " + hostVersionText());
-    addLine(file, "NAME", Name);
-    addLines(file, "ADDRESS", Address);
-    addLine(file, "ADDRESS-CITY", AddressCity);
-    addLine(file, "ADDRESS-POSTALCODE", AddressPostalCode);
-    addLine(file, "ADDRESS-COUNTRY", AddressCountry);
-    addLine(file, "OPERATORS", Operators);
-    addLine(file, "EMAIL", Email);
-    addLines(file, "SOAPBOX", SoapBox);
+    // The lines that belong to the log rather than to a header field, by line number.
+    std::map<int, std::string> header = {{1, "START-OF-LOG: 3.0\r\n"}};
+    addLine(header[2], "CONTEST", "RADIO-VSC");
+    addLine(header[9], "CLAIMED-SCORE", std::to_string(claimedScore));
+    addLine(header[11], "CREATED-BY", "Ravo " + hostVersionText());
+    for (const HeaderField& field : headerFields()) {
+        const std::string& value = this->*field.field;
+        if (field.tag == nullptr) {
+            continue;
+        }
+        if (field.spansLines) {
+            addLines(header[field.line], field.tag, value, multiLineFileForm_);
+        } else {
+            addLine(header[field.line], field.tag, value);
+        }
+    }
+    std::string file;
+    for (const auto& line : header) {
+        file += line.second;
+    }
     for (const std::string& line : QsoLines) {
         file += line;
     }

@@ -4,8 +4,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
-#include "scoring/ole_date.h"
+#include "platform/date_time_parts.h"
 
 namespace platform {
 
@@ -25,32 +26,52 @@ void showMessageBox(const std::string& text, const char* caption, unsigned style
 // The system clock in UTC, to the second.
 DateTimeParts utcNow();
 
-// The Cabrillo header dialog: one text per control. A line break typed into the soapbox is
-// "\r\n".
+// The Cabrillo header dialog: one text per control, named and ordered as the fields of the
+// header record. A line break typed into the soapbox is "\r\n".
 struct HeaderDialogTexts {
     std::string callsign;
-    std::string claimed;
-    std::string club;
-    std::string categoryOperator;
-    std::string contest;
-    std::string email;
-    std::string name;
     std::string operators;
-    std::string soapBox;
+    std::string name;
     std::string address;
-    std::string categoryBand;
-    std::string categoryMode;
-    std::string categoryPower;
+    std::string addressCity;
     std::string addressPostalCode;
     std::string addressCountry;
-    std::string addressCity;
+    std::string claimed;
+    std::string contest;
+    std::string categoryOperator;
+    std::string categoryBand;
+    std::string categoryPower;
+    std::string categoryMode;
     std::string categoryOverlay;
+    std::string email;
+    std::string club;
+    std::string soapBox;
+};
+
+// Lines: a box of several lines, where Enter starts a new line. Combo: an editable drop-down.
+enum class ControlKind { Edit, Lines, Combo };
+
+struct HeaderControl {
+    int id;
+    const char* label;
+    ControlKind kind;
+    std::vector<std::string> items;  // combo boxes: in the order they are added
+    std::string HeaderDialogTexts::*text;
+    int exchange;  // place in the exchange of texts with the controls, from 1
+};
+
+// What the caller knows of the dialog: the template of this module that lays it out (Win32),
+// its caption, and its controls from top to bottom.
+struct HeaderDialogLayout {
+    int templateId;
+    const char* caption;
+    std::vector<HeaderControl> controls;
 };
 
 // Shows the dialog modally, with no owner, starting from texts. True when the operator
 // confirmed with OK: texts then hold what the controls held. Otherwise (CANCEL, closed, or the
 // dialog could not be shown at all) false, and texts are as they were.
-bool showHeaderDialog(HeaderDialogTexts& texts);
+bool showHeaderDialog(const HeaderDialogLayout& layout, HeaderDialogTexts& texts);
 
 // Output files. The bytes become the whole new content of path ("\" separators, relative to
 // the current folder): written to a temporary file beside it, flushed and closed, which then

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "cabrillo/export_run.h"
+#include "cabrillo/header_fields.h"
 #include "cabrillo/settings.h"
 #include "hostauto/host_setup.h"
 #include "platform/platform.h"
@@ -72,8 +73,10 @@ int ResetStats0(const char*, int exportCabrillo, const char* callsign, const COl
         g_ExportCabrillo = exportCabrillo;
         g_Callsign = textArg(callsign);
         if (g_ExportCabrillo != 0) {
-            g_CabrilloWriter.SetupHeader(textArg(callsign), pluginSettings(),
-                                         platform::showHeaderDialog);
+            g_CabrilloWriter.SetupHeader(
+                textArg(callsign), pluginSettings(), [](platform::HeaderDialogTexts& texts) {
+                    return platform::showHeaderDialog(headerDialogLayout(), texts);
+                });
         }
     } catch (...) {
     }

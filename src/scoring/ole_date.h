@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/date_time_parts.h"
+
 // The host's date object. The plug-in only ever sees it through a pointer and copies its
 // first 12 bytes; its C++ layout is the host compiler's business, not ours.
 struct COleDateTime;
@@ -34,16 +36,6 @@ public:
 
 private:
     unsigned char bytes_[Size];
-};
-
-// A calendar breakdown, as the platform's SYSTEMTIME would give it.
-struct DateTimeParts {
-    int year = 0;
-    int month = 0;   // 1..12
-    int day = 0;     // 1..31
-    int hour = 0;    // 0..23
-    int minute = 0;  // 0..59
-    int second = 0;  // 0..59
 };
 
 // Breaks an OLE Automation date down to the second, rounding to the nearest second (a half

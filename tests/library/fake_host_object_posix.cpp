@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-#include "platform/running_objects.h"
+#include "platform/posix/running_objects.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -238,6 +239,21 @@ TEST_F(CabrilloLog, EachExportWritesEachContactOnceAndReplacesTheFile)
                   "QSO:  7012 CW 2026-12-06 1200 Q0ABC         599 001    Q1AA          579 12\r\n"
                   "QSO:  3512 PH 2026-12-06 1200 Q0ABC         599 001    Q2BB          579 5\r\n"
                   "END-OF-LOG:\r\n");
+}
+
+TEST_F(CabrilloLog, TheLongestNameAFolderTakesIsWritten)
+{
+    // 251 letters and ".cbr": the most a file name may have; the temporary file must fit too.
+    const std::string name = std::string(251, 'Q') + ".cbr";
+    const std::string probe(name.size(), 'p');
+    if (!std::ofstream(probe)) {
+        GTEST_SKIP() << "this folder takes no name of " << name.size() << " bytes";
+    }
+    fs::remove(probe);
+    writer.FileBase = name.substr(0, 251);
+    EXPECT_EQ(exportContacts({}, writer, 42), "File produced: " + name);
+    EXPECT_EQ(support::fileText(name), join(ConfirmedHeader) + "END-OF-LOG:\r\n");
+    fs::remove(name);
 }
 
 TEST_F(CabrilloLog, AFileThatCannotBeWrittenIsReportedAndTheOldOneKept)

@@ -11,7 +11,7 @@
 #include <vector>
 #include <string>
 
-#include "platform/header_dialog_controls.h"
+#include "cabrillo/header_fields.h"
 #include "platform/platform.h"
 #include "plugin/exports.h"
 #include "plugin/module_state.h"
@@ -58,7 +58,7 @@ std::string readAll(int fd)
 std::string encode(bool confirmed, const HeaderDialogTexts& texts)
 {
     std::string out = confirmed ? "1" : "0";
-    for (const platform::HeaderControl& control : platform::headerControls()) {
+    for (const platform::HeaderControl& control : headerDialogLayout().controls) {
         const std::string& text = texts.*(control.text);
         out += std::to_string(text.size()) + ":" + text;
     }
@@ -72,7 +72,7 @@ bool decode(const std::string& in, FormRun& run)
     }
     run.confirmed = in[0] == '1';
     std::size_t at = 1;
-    for (const platform::HeaderControl& control : platform::headerControls()) {
+    for (const platform::HeaderControl& control : headerDialogLayout().controls) {
         const std::size_t colon = in.find(':', at);
         if (colon == std::string::npos) {
             return false;
@@ -99,7 +99,7 @@ FormRun runForm(const HeaderDialogTexts& start, const std::string& typed)
     if (child == 0) {
         ::close(answer[0]);
         HeaderDialogTexts texts = start;
-        const bool confirmed = platform::showHeaderDialog(texts);
+        const bool confirmed = platform::showHeaderDialog(headerDialogLayout(), texts);
         writeAll(answer[1], encode(confirmed, texts));
         ::_exit(0);
     }
@@ -156,7 +156,7 @@ TEST(HeaderForm, EnterKeepsValuesAndTypedValuesReplaceThem)
     expected.club = "";
     expected.soapBox = "line one\r\nline two";
     expected.email = "op@example.org";
-    for (const platform::HeaderControl& control : platform::headerControls()) {
+    for (const platform::HeaderControl& control : headerDialogLayout().controls) {
         EXPECT_EQ(run.texts.*(control.text), expected.*(control.text)) << control.label;
     }
 }
@@ -166,7 +166,7 @@ TEST(HeaderForm, ShowsEveryLabelInOrderWithItsValueAndTheListItems)
     const FormRun run = runForm(startTexts(), enters(17) + "\n");
     ASSERT_TRUE(run.confirmed) << run.screen;
     std::size_t at = 0;
-    for (const platform::HeaderControl& control : platform::headerControls()) {
+    for (const platform::HeaderControl& control : headerDialogLayout().controls) {
         const std::size_t found = run.screen.find(control.label, at);
         EXPECT_NE(found, std::string::npos) << control.label << " after offset " << at;
         at = found == std::string::npos ? at : found;
@@ -207,7 +207,7 @@ TEST(HeaderForm, WithNoControllingTerminalItIsNotConfirmed)
     if (child == 0) {
         ::setsid();
         HeaderDialogTexts texts = startTexts();
-        const bool confirmed = platform::showHeaderDialog(texts);
+        const bool confirmed = platform::showHeaderDialog(headerDialogLayout(), texts);
         ::_exit(confirmed ? 1 : texts.name == "Old Name" ? 0 : 2);
     }
     ASSERT_GT(child, 0);

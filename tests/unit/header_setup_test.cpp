@@ -230,6 +230,21 @@ TEST_F(HeaderSetup, CancelLeavesTheFileTheQsoLinesAndTheLoadedValues)
     EXPECT_EQ(writer.SetupHeader("Q0ABC", Settings, nullptr), 0) << "no dialog at all";
 }
 
+TEST_F(HeaderSetup, ASoapboxLineThatBeginsWithTheTagIsWrittenWholeWhetherConfirmedOrNot)
+{
+    store("SoapBox", "a<CR><LF>SOAPBOX: b");
+    for (const bool ok : {false, true}) {
+        ScriptedDialog dialog;
+        dialog.ok = ok;
+        writer.SetupHeader("Q0ABC", Settings, dialog.function());
+        EXPECT_EQ(writer.WriteLog(0), "File produced: Q0ABC.cbr");
+        const std::string file = support::fileText("Q0ABC.cbr");
+        EXPECT_NE(file.find("\r\nSOAPBOX: a\r\nSOAPBOX: SOAPBOX: b\r\n"), std::string::npos)
+            << (ok ? "confirmed" : "cancelled") << "\n" << file;
+        std::remove("Q0ABC.cbr");
+    }
+}
+
 TEST_F(HeaderSetup, FileBaseIsAPlainFileNameInTheCurrentFolder)
 {
     struct Row {

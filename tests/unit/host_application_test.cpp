@@ -7,7 +7,7 @@
 
 #include "hostauto/host_application.h"
 #include "platform/platform.h"
-#include "platform/running_objects.h"
+#include "platform/posix/running_objects.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/pe_version.h"
+#include "platform/posix/pe_version.h"
 #include "support/pe_image.h"
 
 namespace {

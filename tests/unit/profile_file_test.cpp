@@ -1,6 +1,6 @@
 // The profile engine against the expected reads and final file bytes of each sequence, each
 // run in a fresh temporary folder.
-#include "platform/profile_file.h"
+#include "platform/posix/profile_file.h"
 
 #include "profile_file_cases.h"
 

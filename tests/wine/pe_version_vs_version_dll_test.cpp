@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/pe_version.h"
+#include "platform/posix/pe_version.h"
 #include "platform/platform.h"
 #include "support/files.h"
 #include "support/pe_image.h"

@@ -1,6 +1,6 @@
 // Runs each profile sequence through the engine and through the real private-profile calls,
 // on separate files starting from the same bytes, and compares every result and the files.
-#include "platform/profile_file.h"
+#include "platform/posix/profile_file.h"
 
 #include "../unit/profile_file_cases.h"
 #include "support/ini_text.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "platform/running_objects.h"
+#include "platform/posix/running_objects.h"
 
 namespace platform {
 

@@ -1,6 +1,6 @@
 // A reader of PE images just deep enough to reach the fixed file information: DOS header, PE
 // headers, the section holding the resource directory, three directory levels, the block.
-#include "platform/pe_version.h"
+#include "platform/posix/pe_version.h"
 
 #include <fstream>
 #include <iterator>

@@ -6,14 +6,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
 
-#include "platform/file_steps.h"
-#include "platform/pe_version.h"
-#include "platform/profile_file.h"
+#include "platform/file_output.h"
+#include "platform/posix/pe_version.h"
+#include "platform/posix/profile_file.h"
 
 namespace platform {
 
@@ -71,26 +70,13 @@ DateTimeParts utcNow()
 
 namespace {
 
-// Writes in pieces, so that a fault can strike in the middle of a file.
-constexpr std::size_t WriteChunk = 4096;
-
-bool writeAll(int fd, const std::string& bytes)
+std::size_t writeSome(int fd, const char* bytes, std::size_t size)
 {
-    for (std::size_t done = 0; done < bytes.size();) {
-        if (fileStepFails()) {
-            return false;
-        }
-        const std::size_t want = std::min(bytes.size() - done, WriteChunk);
-        ssize_t wrote = 0;
-        do {
-            wrote = ::write(fd, bytes.data() + done, want);
-        } while (wrote < 0 && errno == EINTR);
-        if (wrote <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(wrote);
-    }
-    return true;
+    ssize_t wrote = 0;
+    do {
+        wrote = ::write(fd, bytes, size);
+    } while (wrote < 0 && errno == EINTR);
+    return wrote > 0 ? static_cast<std::size_t>(wrote) : 0;
 }
 
 }  // namespace
@@ -105,14 +91,16 @@ bool writeWholeFile(const std::string& path, const std::string& bytes)
         return false;
     }
     // One temporary name per process; the calls of one process never overlap.
-    const std::string temporary = target + "." + std::to_string(::getpid()) + ".tmp";
+    const std::string temporary =
+        temporaryBeside(target, static_cast<unsigned long>(::getpid()));
     const int fd = fileStepFails()
                        ? -1
                        : ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) {
         return false;
     }
-    bool ok = writeAll(fd, bytes);
+    bool ok = writeInPieces(
+        bytes, [fd](const char* piece, std::size_t size) { return writeSome(fd, piece, size); });
     ok = ok && (!existed || ::fchmod(fd, old.st_mode & 07777) == 0);
     ok = ok && !fileStepFails() && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;

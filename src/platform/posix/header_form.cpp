@@ -6,9 +6,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
-
-#include "platform/header_dialog_controls.h"
 
 namespace platform {
 
@@ -72,6 +71,36 @@ private:
 };
 
 const char* const Empties = "-";
+
+bool beginsWithIgnoringCase(const std::string& item, const std::string& prefix)
+{
+    if (prefix.size() > item.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        const auto a = static_cast<unsigned char>(item[i]);
+        const auto b = static_cast<unsigned char>(prefix[i]);
+        if (std::tolower(a) != std::tolower(b)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// What a control shows when the form opens with text: a combo box takes the first item that
+// begins with it, ignoring case, as the Win32 dialog selects it; otherwise the text stands.
+std::string startingText(const HeaderControl& control, const std::string& text)
+{
+    if (control.kind != ControlKind::Combo || text.empty()) {
+        return text;
+    }
+    for (const std::string& item : control.items) {
+        if (beginsWithIgnoringCase(item, text)) {
+            return item;
+        }
+    }
+    return text;
+}
 
 std::string itemList(const HeaderControl& control)
 {
@@ -169,22 +198,24 @@ bool askConfirmed(Terminal& terminal, bool& confirmed)
 
 }  // namespace
 
-bool showHeaderDialog(HeaderDialogTexts& texts)
+bool showHeaderDialog(const HeaderDialogLayout& layout, HeaderDialogTexts& texts)
 {
     Terminal terminal;
     if (!terminal.isOpen()) {
         return false;
     }
     HeaderDialogTexts edited = texts;
-    if (!terminal.write("\nVSC: Cabrillo header. Enter keeps a value, a lone " +
+    if (!terminal.write("\n" + std::string(layout.caption) +
+                        ": Cabrillo header. Enter keeps a value, a lone " +
                         std::string(Empties) + " empties it.\n")) {
         return false;
     }
-    for (const HeaderControl& control : headerControls()) {
+    for (const HeaderControl& control : layout.controls) {
         std::string& value = edited.*(control.text);
         value = startingText(control, value);
-        const bool answered = control.kind == ControlKind::Lines ? askLines(terminal, control, value)
-                                                        : askLine(terminal, control, value);
+        const bool answered = control.kind == ControlKind::Lines
+                                  ? askLines(terminal, control, value)
+                                  : askLine(terminal, control, value);
         if (!answered) {
             return false;
         }

@@ -1,13 +1,12 @@
-// Win32 back end of the Cabrillo header dialog: template IDD_CABRILLO of this module, shown
+// Win32 back end of the Cabrillo header dialog: the layout's template of this module, shown
 // modally with no owner; texts are copied into the controls when it opens and out on OK.
 #include "platform/platform.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <utility>
-
-#include "platform/header_dialog_controls.h"
-#include "platform/header_dialog_ids.h"
+#include <vector>
 
 namespace platform {
 
@@ -16,26 +15,23 @@ namespace {
 // An object of this module, to find the module (the plug-in, not the host) by address.
 const char ModuleAnchor = 0;
 
-const int ExchangeOrder[] = {
-    IDC_CALLSIGN,     IDC_CLAIMED,        IDC_CLUB,         IDC_CATEGORY_OPERATOR,
-    IDC_CONTEST,      IDC_EMAIL,          IDC_NAME,         IDC_OPERATORS,
-    IDC_SOAPBOX,      IDC_ADDRESS,        IDC_CATEGORY_BAND, IDC_CATEGORY_MODE,
-    IDC_CATEGORY_POWER, IDC_ADDRESS_POSTALCODE, IDC_ADDRESS_COUNTRY, IDC_ADDRESS_CITY,
-    IDC_CATEGORY_OVERLAY};
-
 struct DialogState {
+    const HeaderDialogLayout* layout;
     const HeaderDialogTexts* start;
     HeaderDialogTexts confirmed;
 };
 
-const HeaderControl* controlWithId(int id)
+// The controls in the order their texts are exchanged.
+std::vector<const HeaderControl*> exchangeOrder(const HeaderDialogLayout& layout)
 {
-    for (const HeaderControl& control : headerControls()) {
-        if (control.id == id) {
-            return &control;
-        }
+    std::vector<const HeaderControl*> order;
+    for (const HeaderControl& control : layout.controls) {
+        order.push_back(&control);
     }
-    return nullptr;
+    std::sort(order.begin(), order.end(), [](const HeaderControl* a, const HeaderControl* b) {
+        return a->exchange < b->exchange;
+    });
+    return order;
 }
 
 std::string controlText(HWND control)
@@ -50,36 +46,36 @@ std::string controlText(HWND control)
     return text;
 }
 
-void copyIn(HWND dialog, const HeaderDialogTexts& texts)
+void copyIn(HWND dialog, const HeaderDialogLayout& layout, const HeaderDialogTexts& texts)
 {
-    for (const HeaderControl& control : headerControls()) {
+    for (const HeaderControl& control : layout.controls) {
         for (const std::string& item : control.items) {
             SendDlgItemMessageA(dialog, control.id, CB_ADDSTRING, 0,
                                 reinterpret_cast<LPARAM>(item.c_str()));
         }
     }
-    for (int id : ExchangeOrder) {
-        const HeaderControl* control = controlWithId(id);
+    for (const HeaderControl* control : exchangeOrder(layout)) {
         const std::string& text = texts.*(control->text);
         if (control->kind == ControlKind::Combo && !text.empty()) {
             // The first item that begins with the text, ignoring case.
-            const LRESULT item = SendDlgItemMessageA(dialog, id, CB_FINDSTRING,
+            const LRESULT item = SendDlgItemMessageA(dialog, control->id, CB_FINDSTRING,
                                                      static_cast<WPARAM>(-1),
                                                      reinterpret_cast<LPARAM>(text.c_str()));
             if (item != CB_ERR) {
-                SendDlgItemMessageA(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+                SendDlgItemMessageA(dialog, control->id, CB_SETCURSEL,
+                                    static_cast<WPARAM>(item), 0);
                 continue;
             }
         }
-        SetDlgItemTextA(dialog, id, text.c_str());
+        SetDlgItemTextA(dialog, control->id, text.c_str());
     }
 }
 
-HeaderDialogTexts copyOut(HWND dialog)
+HeaderDialogTexts copyOut(HWND dialog, const HeaderDialogLayout& layout)
 {
     HeaderDialogTexts texts;
-    for (int id : ExchangeOrder) {
-        texts.*(controlWithId(id)->text) = controlText(GetDlgItem(dialog, id));
+    for (const HeaderControl* control : exchangeOrder(layout)) {
+        texts.*(control->text) = controlText(GetDlgItem(dialog, control->id));
     }
     return texts;
 }
@@ -90,12 +86,13 @@ INT_PTR CALLBACK headerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     try {
         if (message == WM_INITDIALOG) {
             SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-            copyIn(dialog, *reinterpret_cast<DialogState*>(lParam)->start);
+            const auto* state = reinterpret_cast<const DialogState*>(lParam);
+            copyIn(dialog, *state->layout, *state->start);
             return TRUE;
         }
         if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
             auto* state = reinterpret_cast<DialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-            state->confirmed = copyOut(dialog);
+            state->confirmed = copyOut(dialog, *state->layout);
             EndDialog(dialog, IDOK);
             return TRUE;
         }
@@ -112,7 +109,7 @@ INT_PTR CALLBACK headerDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
-bool showHeaderDialog(HeaderDialogTexts& texts)
+bool showHeaderDialog(const HeaderDialogLayout& layout, HeaderDialogTexts& texts)
 {
     HMODULE module = nullptr;
     if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
@@ -120,9 +117,9 @@ bool showHeaderDialog(HeaderDialogTexts& texts)
                             &ModuleAnchor, &module)) {
         return false;
     }
-    DialogState state{&texts, HeaderDialogTexts()};
+    DialogState state{&layout, &texts, HeaderDialogTexts()};
     // -1 or 0 when the dialog could not be made: not confirmed either.
-    const INT_PTR result = DialogBoxParamA(module, MAKEINTRESOURCEA(IDD_CABRILLO), nullptr,
+    const INT_PTR result = DialogBoxParamA(module, MAKEINTRESOURCEA(layout.templateId), nullptr,
                                            headerDialogProc,
                                            reinterpret_cast<LPARAM>(&state));
     if (result != IDOK) {

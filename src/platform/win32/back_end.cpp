@@ -4,10 +4,9 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <vector>
 
-#include "platform/file_steps.h"
+#include "platform/file_output.h"
 
 namespace platform {
 
@@ -59,40 +58,20 @@ DateTimeParts utcNow()
     return parts;
 }
 
-namespace {
-
-// Writes in pieces, so that a fault can strike in the middle of a file.
-constexpr std::size_t WriteChunk = 4096;
-
-bool writeAll(HANDLE file, const std::string& bytes)
-{
-    for (std::size_t done = 0; done < bytes.size();) {
-        if (fileStepFails()) {
-            return false;
-        }
-        const DWORD want = static_cast<DWORD>(std::min(bytes.size() - done, WriteChunk));
-        DWORD wrote = 0;
-        if (!WriteFile(file, bytes.data() + done, want, &wrote, nullptr) || wrote == 0) {
-            return false;
-        }
-        done += wrote;
-    }
-    return true;
-}
-
-}  // namespace
-
 bool writeWholeFile(const std::string& path, const std::string& bytes)
 {
     // One temporary name per process; the calls of one process never overlap.
-    const std::string temporary = path + "." + std::to_string(GetCurrentProcessId()) + ".tmp";
+    const std::string temporary = temporaryBeside(path, GetCurrentProcessId());
     HANDLE file = fileStepFails() ? INVALID_HANDLE_VALUE
                                   : CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr,
                                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return false;
     }
-    bool ok = writeAll(file, bytes);
+    bool ok = writeInPieces(bytes, [file](const char* piece, std::size_t size) -> std::size_t {
+        DWORD wrote = 0;
+        return WriteFile(file, piece, static_cast<DWORD>(size), &wrote, nullptr) ? wrote : 0;
+    });
     ok = ok && !fileStepFails() && FlushFileBuffers(file);
     ok = CloseHandle(file) && ok;
     ok = ok && !fileStepFails();

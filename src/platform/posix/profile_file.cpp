@@ -1,15 +1,15 @@
 // Private-profile (ini) engine: edits the file as text so every untouched byte survives, and
 // replaces it whole through the platform's file output, so a failed write never loses the old
 // settings.
-#include "platform/profile_file.h"
+#include "platform/posix/profile_file.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <optional>
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/read_whole_file.h"
 
 
 namespace profile {
@@ -200,21 +200,16 @@ enum class Load { Read, Missing, Failed };
 
 Load loadFile(const std::string& path, std::string& bytes)
 {
-    bytes.clear();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
+    switch (readWholeFile(path, bytes)) {
+    case FileRead::Read:
+        return Load::Read;
+    case FileRead::CannotOpen:
         return errno == ENOENT ? Load::Missing : Load::Failed;
+    case FileRead::Failed:
+        break;
     }
-    char chunk[65536];
-    std::size_t count = 0;
-    while ((count = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-        bytes.append(chunk, count);
-    }
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    return failed ? Load::Failed : Load::Read;
+    return Load::Failed;
 }
-
 
 }  // namespace
 

@@ -1,0 +1,21 @@
+// Reading a whole file into memory with the C library, the same in both builds.
+#include "platform/read_whole_file.h"
+
+#include <cstdio>
+
+FileRead readWholeFile(const std::string& path, std::string& bytes)
+{
+    bytes.clear();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return FileRead::CannotOpen;
+    }
+    char chunk[65536];
+    std::size_t count = 0;
+    while ((count = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        bytes.append(chunk, count);
+    }
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    return failed ? FileRead::Failed : FileRead::Read;
+}
