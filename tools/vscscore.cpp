@@ -11,6 +11,7 @@
 #include "log_file.h"
 #include "operator_stand_in.h"
 #include "plugin_loader.h"
+#include "plugin/version.h"
 
 namespace {
 
@@ -41,6 +42,7 @@ const char Help[] =
     "  --date YYYY-MM-DD  the contest date in the summary (default: the first contact's date)\n"
     "  --library FILE     the plug-in to load (default: the one beside this program)\n"
     "  -h, --help         this text\n"
+    "  --version          prints the version (given alone)\n"
     "\n"
     "The plug-in keeps its settings in Plugins/VESTAR.ini under the current folder, when\n"
     "there is a Plugins folder.\n"
@@ -412,6 +414,10 @@ private:
 int main(int argc, char** argv)
 {
     setUpConsole();
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::printf("%s %s\n", Program, STATS_RELEASE_TEXT);
+        return Clean;
+    }
     Options options;
     const std::string error = parseArguments(argc, argv, options);
     if (options.help) {
