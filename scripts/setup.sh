@@ -6,7 +6,8 @@ set -eu
 packages="cmake make g++ libgtest-dev googletest g++-mingw-w64-i686-posix
 binutils-mingw-w64-i686 wine wine32:i386 xvfb xauth tlf bsdutils
 clang libclang-rt-14-dev libbenchmark-dev
-wine64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64"
+wine64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+dpkg-dev lintian zip unzip"
 
 missing=""
 for package in $packages; do
