@@ -20,7 +20,9 @@ rm -rf "$build"
 mkdir -p "$build" "$dist"
 
 echo "== release build: native"
-# Debian's hardening flags, as a package build would use them.
+# Debian's hardening flags, all of them, as a package build would use them.
+DEB_BUILD_MAINT_OPTIONS=hardening=+all
+export DEB_BUILD_MAINT_OPTIONS
 cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 ldflags=$(dpkg-buildflags --get LDFLAGS)
 cmake -S . -B "$build/native" -DCMAKE_BUILD_TYPE=Release -DSTATS_BUILD_TESTS=OFF \

@@ -4,6 +4,7 @@
 # Usage: deb_installed.sh PACKAGE.deb VERSION EXPECTED-SUMMARY
 set -u
 deb=$1 version=$2 expected=$3
+expected=$(cd "$(dirname "$expected")" && pwd)/$(basename "$expected")
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail=0

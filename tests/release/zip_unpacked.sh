@@ -5,6 +5,8 @@
 # Usage: zip_unpacked.sh ARCHIVE.zip VERSION EXPECTED-SUMMARY WINDRES WINE-RUN
 set -u
 zip=$1 version=$2 expected=$3 windres=$4 wine_run=$5
+absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
+expected=$(absolute "$expected") wine_run=$(absolute "$wine_run")
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail=0
@@ -23,7 +25,7 @@ sha256sum --quiet -c SHA256SUMS || { echo "FAIL (SHA256SUMS)"; fail=1; }
 # The version resource as Windows' resource compiler reads it back from the file.
 for file in Stats.dll vscscore.exe; do
     resource=$("$windres" -i "$file" -O rc 2>&1)
-    fixed=$(echo "$version" | sed 's/\./,/g'),0
+    fixed="$(echo "$version" | sed 's/\./, /g'), 0"
     printf '%s\n' "$resource" | grep -q "^ *FILEVERSION $fixed\$" ||
         { echo "FAIL ($file): fixed file version is not $fixed"; fail=1; }
     printf '%s\n' "$resource" | grep -q "VALUE \"FileVersion\", \"$version.0\"" ||
@@ -31,7 +33,13 @@ for file in Stats.dll vscscore.exe; do
 done
 [ "$fail" -eq 0 ] || exit 1
 
-sh "$wine_run" --probe || exit $?
+probe=0
+sh "$wine_run" --probe || probe=$?
+if [ "$probe" -ne 0 ]; then
+    [ "$probe" -ne 77 ] || echo "zip_unpacked: files, checksums, README.txt and version" \
+        "resources checked; vscscore.exe from the ZIP not run here"
+    exit "$probe"
+fi
 mkdir -p "$scratch/work/Plugins"
 cp vsc-sample.adi "$scratch/work/"
 cd "$scratch/work"
