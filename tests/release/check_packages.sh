@@ -2,7 +2,7 @@
 # Checks what scripts/package.sh wrote into dist/: lintian on the Debian package (no errors;
 # the warnings are shown), the package as installed, and the Windows ZIP as unpacked.
 set -u
-cd "$(dirname "$0")/../.."
+cd "$(dirname "$0")/../.." || exit 1
 root=$(pwd)
 version=$(sed -n 's/^project(Stats VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 deb=dist/vscscore_${version}-1_amd64.deb

@@ -13,7 +13,7 @@ PATH=$scratch/root/usr/bin:$PATH
 export PATH
 sample=$scratch/root/usr/share/doc/vscscore/examples/vsc-sample.adi
 mkdir -p "$scratch/work/Plugins"
-cd "$scratch/work"
+cd "$scratch/work" || exit 1
 
 got=$(vscscore --version 2>&1)
 [ "$got" = "vscscore $version" ] || { echo "FAIL (--version): $got"; fail=1; }

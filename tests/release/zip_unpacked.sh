@@ -11,7 +11,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail=0
 unzip -q "$zip" -d "$scratch/unpacked"
-cd "$scratch/unpacked"
+cd "$scratch/unpacked" || exit 1
 
 names=$(ls | tr '\n' ' ')
 [ "$names" = "README.txt SHA256SUMS Stats.dll vsc-sample.adi vscscore.exe " ] ||
@@ -42,7 +42,7 @@ if [ "$probe" -ne 0 ]; then
 fi
 mkdir -p "$scratch/work/Plugins"
 cp vsc-sample.adi "$scratch/work/"
-cd "$scratch/work"
+cd "$scratch/work" || exit 1
 status=0
 sh "$wine_run" "$scratch/unpacked/vscscore.exe" score vsc-sample.adi \
     >summary.txt 2>messages.txt || status=$?
