@@ -48,12 +48,10 @@ day=$(date -u -d "@$SOURCE_DATE_EPOCH" +%Y-%m-%d)
 fill() {
     sed -e "s/@VERSION@/$version/g" -e "s/@DATE@/$day/g" "$@"
 }
-# Files, then folders, take the commit's time; permissions do not depend on the umask.
+# Permissions that do not depend on the umask, and the commit's time on every entry.
 settle() {
     find "$1" -type d -exec chmod 0755 {} +
     find "$1" -type f -exec chmod 0644 {} +
-}
-stamp() {
     find "$1" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 }
 
@@ -67,7 +65,6 @@ files=$(cd "$stage" && LC_ALL=C ls)
 # shellcheck disable=SC2086
 (cd "$stage" && sha256sum $files >SHA256SUMS)
 settle "$stage"
-stamp "$stage"
 # -X: no owner or extra time fields; -D: no folder entries; names in a fixed order.
 (cd "$stage" && LC_ALL=C ls | zip -X -D -q "$build/$zipname" -@)
 mv "$build/$zipname" "$dist/$zipname"
@@ -95,7 +92,6 @@ fill packaging/control.in | sed -e "s/@DEPENDS@/$depends/" -e "s/@INSTALLED_SIZE
 (cd "$pkg" && find usr -type f | LC_ALL=C sort | xargs md5sum >DEBIAN/md5sums)
 settle "$pkg"
 chmod 0755 "$pkg/usr/bin/vscscore"
-stamp "$pkg"
 dpkg-deb --root-owner-group -Zxz --build "$pkg" "$build/$debname" >/dev/null
 mv "$build/$debname" "$dist/$debname"
 
