@@ -7,7 +7,8 @@ packages="cmake make g++ libgtest-dev googletest g++-mingw-w64-i686-posix
 binutils-mingw-w64-i686 wine wine32:i386 xvfb xauth tlf bsdutils faketime
 clang libclang-rt-14-dev libbenchmark-dev time
 wine64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-chromium python3"
+chromium python3
+dpkg-dev lintian zip unzip"
 
 missing=""
 for package in $packages; do

@@ -23,4 +23,6 @@ for preset in $presets; do
         sh scripts/fuzz.sh || status=1
     fi
 done
+echo "== tests: release packages"
+{ sh scripts/package.sh && sh tests/release/check_packages.sh; } || status=1
 exit "$status"

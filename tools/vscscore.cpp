@@ -17,6 +17,7 @@
 #include "lint_command.h"
 #include "log_file.h"
 #include "operator_stand_in.h"
+#include "plugin/version.h"
 #include "plugin_search.h"
 #include "report_command.h"
 
@@ -65,6 +66,7 @@ const char Help[] =
     "  --library PATH     the plug-in to load (default: the one beside this program's real\n"
     "                     file, else in ../lib/vscscore/ from there)\n"
     "  -h, --help         this text\n"
+    "  --version          prints the version (given alone)\n"
     "\n"
     "The plug-in keeps its settings in Plugins/VESTAR.ini under the current folder, when\n"
     "there is a Plugins folder.\n"
@@ -530,6 +532,10 @@ private:
 int main(int argc, char** argv)
 {
     setUpConsole();
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::printf("%s %s\n", Program, STATS_RELEASE_TEXT);
+        return Clean;
+    }
     Options options;
     const std::string error = parseArguments(argc, argv, options);
     if (options.help) {
