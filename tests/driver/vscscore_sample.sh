@@ -61,6 +61,9 @@ Created by Gremik 2014."
 vsc --call Q8ZZ --date 2025-03-01 score "$sample"
 expect_line "options" "VESTAR CUP 01\.03\.25 "
 expect_line "options" "  Contestant: Q8ZZ"
+vsc score "$sample" --call=Q8YY --date=2025-03-02
+expect_line "options after the operand" "VESTAR CUP 02\.03\.25 "
+expect_line "options after the operand" "  Contestant: Q8YY"
 
 vsc audit "$sample"
 expect_status 1 audit
@@ -107,6 +110,12 @@ expect_line help "  vscscore \[OPTIONS\] audit LOG\.adi"
 vsc
 expect_status 2 "no command"
 expect_message "no command" "Try 'vscscore --help'\."
+vsc score "$sample" --colour
+expect_status 2 "unknown option"
+expect_message "unknown option" "vscscore: unknown option --colour"
+vsc score "$sample" --date
+expect_status 2 "no value"
+expect_message "no value" "vscscore: --date needs a value"
 vsc score "$sample" extra
 expect_status 2 "one operand too many"
 vsc --date 2025-02-30 score "$sample"
