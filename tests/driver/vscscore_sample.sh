@@ -81,9 +81,9 @@ expect_line help "  vscscore \[OPTIONS\] audit LOG\.adi"
 vsc
 expect_status 2 "no command"
 expect_message "no command" "Try 'vscscore --help'\."
-vsc score "$sample" --colour
-expect_status 2 "unknown option"
-expect_message "unknown option" "vscscore: unknown option --colour"
+vsc score "$sample" --cal Q8ZZ
+expect_status 2 "unknown option, or a name cut short"
+expect_message "unknown option, or a name cut short" "vscscore: unknown option --cal"
 vsc score "$sample" --date
 expect_status 2 "no value"
 expect_message "no value" "vscscore: --date needs a value"

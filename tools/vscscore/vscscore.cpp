@@ -151,7 +151,16 @@ std::string parseArguments(int argc, char** argv, Options& options)
     // is told apart from an unknown option. The messages are ours.
     opterr = 0;
     int code = 0;
-    while ((code = getopt_long(argc, argv, "-:h", Long, nullptr)) != -1) {
+    int at = optind;  // the element getopt_long reads next; no cluster outlives a call here
+    int index = -1;
+    while ((code = getopt_long(argc, argv, "-:h", Long, &index)) != -1) {
+        const std::string element = argv[at];
+        at = optind;
+        // Only whole names: getopt_long would take "--cal" for --call.
+        if (index >= 0 && element.substr(2, element.find('=') - 2) != Long[index].name) {
+            return "unknown option " + element;
+        }
+        index = -1;
         if (code == 'h') {
             options.help = true;
             return std::string();
