@@ -113,28 +113,10 @@ int usageError(const std::string& reason)
     return UsageError;
 }
 
-// The options' codes above any character, so a missing value names its option.
+// The valued options' codes, above any character so a missing value names its option; in the
+// order of their fields in parseArguments.
 enum OptionCode { CallOption = 256, DateOption, HoursOption, LibraryOption, OffTimeOption,
                   HtmlOption };
-
-std::string* optionTarget(int code, Options& options)
-{
-    switch (code) {
-    case CallOption:
-        return &options.call;
-    case DateOption:
-        return &options.date;
-    case HoursOption:
-        return &options.hours;
-    case LibraryOption:
-        return &options.library;
-    case OffTimeOption:
-        return &options.offTime;
-    case HtmlOption:
-        return &options.html;
-    }
-    return nullptr;
-}
 
 std::string parseArguments(int argc, char** argv, Options& options)
 {
@@ -149,9 +131,11 @@ std::string parseArguments(int argc, char** argv, Options& options)
     // "-": operands come back in order as code 1, so options may stand anywhere whatever
     // POSIXLY_CORRECT says, with glibc's and MinGW-w64's getopt alike. ":": a missing value
     // is told apart from an unknown option. The messages are ours.
+    std::string* const Values[] = {&options.call,    &options.date,    &options.hours,
+                                   &options.library, &options.offTime, &options.html};
     opterr = 0;
     int code = 0;
-    int at = optind;  // the element getopt_long reads next; no cluster outlives a call here
+    int at = optind;  // the element getopt_long reads next: -h is the only letter
     int index = -1;
     while ((code = getopt_long(argc, argv, "-:h", Long, &index)) != -1) {
         const std::string element = argv[at];
@@ -180,15 +164,10 @@ std::string parseArguments(int argc, char** argv, Options& options)
                 }
             }
         }
-        std::string* const target = optionTarget(code, options);
-        if (target == nullptr) {
-            // A long option unknown or ambiguous (0), or --help=VALUE, has been stepped past;
-            // a short one may sit inside a cluster, so only its letter is known.
-            const bool stepped = optopt == 0 || optopt == 'h';
-            return "unknown option " + (stepped ? std::string(argv[optind - 1])
-                                                : std::string("-") + static_cast<char>(optopt));
+        if (code < CallOption || code > HtmlOption) {
+            return "unknown option " + element;
         }
-        *target = optarg;
+        *Values[code - CallOption] = optarg;
         options.callGiven = options.callGiven || code == CallOption;
     }
     // What follows "--" is operands only.
