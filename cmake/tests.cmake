@@ -123,11 +123,10 @@ set(LIBRARY_TEST_SOURCES
 set(LIBRARY_TEST_LIBS plugin_loader)
 if(WIN32)
     list(APPEND LIBRARY_TEST_SOURCES
-        ${TESTS}/library/fake_host_object_win32.cpp
         ${TESTS}/library/header_dialog_win32_test.cpp
         ${TESTS}/library/message_box_win32_test.cpp
         ${TESTS}/library/version_resource_win32_test.cpp)
-    list(APPEND LIBRARY_TEST_LIBS report_boxes ole32 oleaut32 uuid advapi32 version)
+    list(APPEND LIBRARY_TEST_LIBS report_boxes fake_host_object version)
 else()
     list(APPEND LIBRARY_TEST_SOURCES
         ${TESTS}/library/fake_host_object_posix.cpp

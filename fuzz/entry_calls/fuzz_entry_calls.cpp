@@ -20,7 +20,6 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
@@ -29,6 +28,7 @@
 #include <vector>
 
 #include "../fuzz_check.h"
+#include "platform/read_whole_file.h"
 #include "plugin/exports.h"
 
 namespace {
@@ -141,8 +141,9 @@ struct Model {
 
 std::string readFile(const char* path)
 {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string bytes;
+    readWholeFile(path, bytes);
+    return bytes;
 }
 
 std::vector<std::string> cabrilloFiles()

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "../fuzz_check.h"
 #include "../../tests/support/ini_text.h"
 #include "platform/posix/profile_file.h"
+#include "platform/read_whole_file.h"
 
 namespace {
 
@@ -19,8 +19,9 @@ const char* const Path = "fuzz-profile.ini";
 
 std::string readFile()
 {
-    std::ifstream in(Path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string bytes;
+    readWholeFile(Path, bytes);
+    return bytes;
 }
 
 void writeFile(const std::string& bytes)

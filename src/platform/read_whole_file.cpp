@@ -1,6 +1,7 @@
 // Reading a whole file into memory with the C library, the same in both builds.
 #include "platform/read_whole_file.h"
 
+#include <cerrno>
 #include <cstdio>
 
 FileRead readWholeFile(const std::string& path, std::string& bytes)
@@ -16,6 +17,11 @@ FileRead readWholeFile(const std::string& path, std::string& bytes)
         bytes.append(chunk, count);
     }
     const bool failed = std::ferror(file) != 0;
+    const int readError = errno;
     std::fclose(file);
-    return failed ? FileRead::Failed : FileRead::Read;
+    if (failed) {
+        errno = readError;
+        return FileRead::Failed;
+    }
+    return FileRead::Read;
 }

@@ -6,5 +6,5 @@
 enum class FileRead { Read, CannotOpen, Failed };
 
 // The whole content of path into bytes (emptied first). CannotOpen leaves errno as the open
-// left it; Failed is an error part way through.
+// left it; Failed, an error part way through, as the read left it.
 FileRead readWholeFile(const std::string& path, std::string& bytes);

@@ -8,8 +8,8 @@ driver=$1 library=$2
 shift 2
 emulator=$*
 fail=0
-out= err= status=0
 here=$(pwd)
+. "$(dirname "$0")/driver_run.sh"
 
 field() { printf '<%s:%d>%s' "$1" "${#2}" "$2"; }
 # record CALL TIME BAND FREQ MODE [NAME VALUE]...: one contact on 2025-02-15 (an empty value
@@ -27,18 +27,11 @@ record() {
 
 # In a fresh folder NAME (with Plugins), runs the driver: stdout in out, stderr in err.
 fresh() { cd "$here" && rm -rf "$1" && mkdir -p "$1/Plugins" && cd "$1"; }
-drive() {
-    "$@" </dev/null >stdout.txt 2>stderr.txt && status=0 || status=$?
-    [ "$status" -eq 77 ] && exit 77
-    out=$(tr -d '\r' <stdout.txt)
-    err=$(tr -d '\r' <stderr.txt)
-}
-vsc() { drive $emulator "$driver" --library "$library" "$@"; }
 
 check() {  # CASE STATUS WHERE REGEX...: each REGEX matches a whole line of WHERE
     name=$1 want=$2 where=$3
     shift 3
-    [ "$status" -eq "$want" ] || { echo "FAIL ($name): exit status $status, expected $want"; fail=1; }
+    expect_status "$want" "$name"
     for pattern in "$@"; do
         case $where in
             out) text=$out ;;

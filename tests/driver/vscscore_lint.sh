@@ -8,26 +8,10 @@ driver=$1 library=$2 sample=$3
 shift 3
 emulator=$*
 fail=0
-out= err= status=0
-
-vsc() {
-    $emulator "$driver" --library "$library" "$@" </dev/null >stdout.txt 2>stderr.txt &&
-        status=0 || status=$?
-    [ "$status" -eq 77 ] && exit 77
-    out=$(tr -d '\r' <stdout.txt)
-    err=$(tr -d '\r' <stderr.txt)
-}
-expect() {
-    [ "$status" -eq "$2" ] || { echo "FAIL ($1): exit status $status, expected $2"; fail=1; }
-    if [ "$out" != "$3" ]; then
-        echo "FAIL ($1): got"; printf '%s\n' "$out"; echo "-- expected"; printf '%s\n' "$3"
-        fail=1
-    fi
-}
-expect_message() {
-    printf '%s\n' "$err" | grep -q -x -E -e "$2" || {
-        echo "FAIL ($1): no message matches: $2"; printf '%s\n' "$err"; fail=1
-    }
+. "$(dirname "$0")/driver_run.sh"
+expect() {  # CASE STATUS OUTPUT
+    expect_status "$2" "$1"
+    expect_output "$1" "$3"
 }
 
 # The sample's export holds what the sample plants: repeats, too-early contacts, one contact

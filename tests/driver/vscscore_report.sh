@@ -6,16 +6,15 @@ set -u
 driver=$1 library=$2 sample=$3 golden=$4
 shift 4
 emulator=$*
-fail=0 status=0
+fail=0
+. "$(dirname "$0")/driver_run.sh"
 
+# The text is compared as a file, whole.
 vsc() {
     $emulator "$driver" --library "$library" "$@" </dev/null >stdout.txt 2>stderr.txt &&
         status=0 || status=$?
     [ "$status" -eq 77 ] && exit 77
     tr -d '\r' <stdout.txt >out.txt
-}
-expect_status() {
-    [ "$status" -eq "$1" ] || { echo "FAIL ($2): exit status $status, expected $1"; fail=1; }
 }
 expect_count() {
     got=$(grep -o -e "$2" "$3" | wc -l)

@@ -6,37 +6,8 @@ set -u
 driver=$1 library=$2 sample=$3
 shift 3
 fail=0
-out= err= status=0
-
-# Runs the emulator, if any, then the driver: stdout in out, stderr in err, no CRs.
-drive() {
-    "$@" </dev/null >stdout.txt 2>stderr.txt && status=0 || status=$?
-    [ "$status" -eq 77 ] && exit 77
-    out=$(tr -d '\r' <stdout.txt)
-    err=$(tr -d '\r' <stderr.txt)
-}
 emulator=$*
-vsc() { drive $emulator "$driver" --library "$library" "$@"; }
-
-expect_status() {
-    [ "$status" -eq "$1" ] || { echo "FAIL ($2): exit status $status, expected $1"; fail=1; }
-}
-expect_output() {
-    if [ "$out" != "$2" ]; then
-        echo "FAIL ($1): got"; printf '%s\n' "$out"; echo "-- expected"; printf '%s\n' "$2"
-        fail=1
-    fi
-}
-expect_line() {
-    printf '%s\n' "$out" | grep -q -x -E -e "$2" || {
-        echo "FAIL ($1): no line matches: $2"; printf '%s\n' "$out"; fail=1
-    }
-}
-expect_message() {
-    printf '%s\n' "$err" | grep -q -x -E -e "$2" || {
-        echo "FAIL ($1): no message matches: $2"; printf '%s\n' "$err"; fail=1
-    }
-}
+. "$(dirname "$0")/driver_run.sh"
 
 read_line="vscscore: $sample: 205 contacts read"
 tab=$(printf '\t')
@@ -61,6 +32,9 @@ Created by Gremik 2014."
 vsc --call Q8ZZ --date 2025-03-01 score "$sample"
 expect_line "options" "VESTAR CUP 01\.03\.25 "
 expect_line "options" "  Contestant: Q8ZZ"
+vsc score "$sample" --call=Q8YY --date=2025-03-02
+expect_line "options after the operand" "VESTAR CUP 02\.03\.25 "
+expect_line "options after the operand" "  Contestant: Q8YY"
 
 vsc audit "$sample"
 expect_status 1 audit
@@ -107,6 +81,12 @@ expect_line help "  vscscore \[OPTIONS\] audit LOG\.adi"
 vsc
 expect_status 2 "no command"
 expect_message "no command" "Try 'vscscore --help'\."
+vsc score "$sample" --cal Q8ZZ
+expect_status 2 "unknown option, or a name cut short"
+expect_message "unknown option, or a name cut short" "vscscore: unknown option --cal"
+vsc score "$sample" --date
+expect_status 2 "no value"
+expect_message "no value" "vscscore: --date needs a value"
 vsc score "$sample" extra
 expect_status 2 "one operand too many"
 vsc --date 2025-02-30 score "$sample"

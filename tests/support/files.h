@@ -4,8 +4,9 @@
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
+
+#include "platform/read_whole_file.h"
 
 namespace support {
 
@@ -18,8 +19,9 @@ inline void putFile(const std::filesystem::path& path, const std::string& bytes)
 // The bytes of the file; empty when it cannot be read.
 inline std::string fileText(const std::filesystem::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string bytes;
+    readWholeFile(path.string(), bytes);
+    return bytes;
 }
 
 inline std::size_t folderEntries(const std::filesystem::path& folder)

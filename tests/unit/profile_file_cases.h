@@ -5,13 +5,14 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "platform/read_whole_file.h"
 
 namespace profile_cases {
 
@@ -244,11 +245,11 @@ inline ::testing::AssertionResult sameBytes(const std::string& got, const std::s
 
 inline std::optional<std::string> fileBytes(const std::filesystem::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::string bytes;
+    if (readWholeFile(path.string(), bytes) != FileRead::Read) {
         return std::nullopt;
     }
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return bytes;
 }
 
 inline void putBytes(const std::filesystem::path& path, const std::string& bytes)

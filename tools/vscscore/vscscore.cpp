@@ -1,6 +1,7 @@
 // vscscore: stands in for the host. Loads the Stats plug-in, reads an ADIF log and drives the
 // entry points as the host does, to score, export, check or audit the log; lints Cabrillo files.
 #include <cstdio>
+#include <getopt.h>
 #include <string>
 #include <vector>
 
@@ -112,58 +113,69 @@ int usageError(const std::string& reason)
     return UsageError;
 }
 
-// Reads "--name value" and "--name=value"; false when the value is missing.
-bool optionValue(const std::string& name, int argc, char** argv, int& i, std::string& value)
-{
-    const std::string argument = argv[i];
-    if (argument.compare(0, name.size() + 1, name + "=") == 0) {
-        value = argument.substr(name.size() + 1);
-        return true;
-    }
-    if (argument != name) {
-        return false;
-    }
-    if (i + 1 >= argc) {
-        value.clear();
-        return false;
-    }
-    value = argv[++i];
-    return true;
-}
+// The valued options' codes, above any character so a missing value names its option; in the
+// order of their fields in parseArguments.
+enum OptionCode { CallOption = 256, DateOption, HoursOption, LibraryOption, OffTimeOption,
+                  HtmlOption };
 
 std::string parseArguments(int argc, char** argv, Options& options)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "-h" || argument == "--help") {
+    const option Long[] = {{"call", required_argument, nullptr, CallOption},
+                           {"date", required_argument, nullptr, DateOption},
+                           {"hours", required_argument, nullptr, HoursOption},
+                           {"library", required_argument, nullptr, LibraryOption},
+                           {"off-time", required_argument, nullptr, OffTimeOption},
+                           {"html", required_argument, nullptr, HtmlOption},
+                           {"help", no_argument, nullptr, 'h'},
+                           {nullptr, 0, nullptr, 0}};
+    // "-": operands come back in order as code 1, so options may stand anywhere whatever
+    // POSIXLY_CORRECT says, with glibc's and MinGW-w64's getopt alike. ":": a missing value
+    // is told apart from an unknown option. The messages are ours.
+    std::string* const Values[] = {&options.call,    &options.date,    &options.hours,
+                                   &options.library, &options.offTime, &options.html};
+    opterr = 0;
+    int code = 0;
+    int at = optind;  // the element getopt_long reads next: -h is the only letter
+    int index = -1;
+    while ((code = getopt_long(argc, argv, "-:h", Long, &index)) != -1) {
+        const std::string element = argv[at];
+        at = optind;
+        // Only whole names: getopt_long would take "--cal" for --call.
+        if (index >= 0 && element.substr(2, element.find('=') - 2) != Long[index].name) {
+            return "unknown option " + element;
+        }
+        index = -1;
+        if (code == 'h') {
             options.help = true;
             return std::string();
         }
-        const char* const Valued[] = {"--call",  "--date",     "--library",
-                                      "--hours", "--off-time", "--html"};
-        std::string* const Targets[] = {&options.call,  &options.date,    &options.library,
-                                        &options.hours, &options.offTime, &options.html};
-        bool taken = false;
-        for (std::size_t k = 0; k < sizeof Valued / sizeof Valued[0] && !taken; ++k) {
-            const std::string name = Valued[k];
-            if (argument == name || argument.compare(0, name.size() + 1, name + "=") == 0) {
-                if (!optionValue(name, argc, argv, i, *Targets[k])) {
-                    return name + " needs a value";
-                }
-                options.callGiven = options.callGiven || k == 0;
-                taken = true;
+        if (code == 1) {
+            if (options.command.empty()) {
+                options.command = optarg;
+            } else {
+                options.operands.push_back(optarg);
             }
-        }
-        if (taken) {
             continue;
         }
-        if (argument.size() > 1 && argument[0] == '-') {
-            return "unknown option " + argument;
+        if (code == ':') {
+            for (const option& known : Long) {
+                if (known.name != nullptr && known.val == optopt) {
+                    return std::string("--") + known.name + " needs a value";
+                }
+            }
         }
+        if (code < CallOption || code > HtmlOption) {
+            return "unknown option " + element;
+        }
+        *Values[code - CallOption] = optarg;
+        options.callGiven = options.callGiven || code == CallOption;
+    }
+    // What follows "--" is operands only.
+    for (int i = optind; i < argc; ++i) {
         if (options.command.empty()) {
-            options.command = argument;
+            options.command = argv[i];
         } else {
-            options.operands.push_back(argument);
+            options.operands.push_back(argv[i]);
         }
     }
     if (options.command.empty()) {

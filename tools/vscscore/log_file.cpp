@@ -2,11 +2,9 @@
 #include "log_file.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <utility>
 
-#include "platform/read_whole_file.h"
+#include "file_bytes.h"
 
 namespace {
 
@@ -70,13 +68,7 @@ LoadedLog loadLogText(const std::string& bytes)
 bool loadLogFile(const std::string& path, LoadedLog& log, std::string& error)
 {
     std::string bytes;
-    const FileRead read = readWholeFile(path, bytes);
-    if (read == FileRead::CannotOpen) {
-        error = "cannot read " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    if (read == FileRead::Failed) {
-        error = "cannot read " + path + ": read error";
+    if (!readFileBytes(path, bytes, error)) {
         return false;
     }
     if (!looksLikeText(bytes)) {

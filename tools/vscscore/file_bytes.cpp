@@ -1,0 +1,16 @@
+// The driver's reason for a file it cannot read, over the one whole-file read.
+#include "file_bytes.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/read_whole_file.h"
+
+bool readFileBytes(const std::string& path, std::string& bytes, std::string& error)
+{
+    if (readWholeFile(path, bytes) == FileRead::Read) {
+        return true;
+    }
+    error = "cannot read " + path + ": " + std::strerror(errno);
+    return false;
+}
