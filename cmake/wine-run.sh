@@ -9,6 +9,13 @@
 # The prefix is $STATS_WINEPREFIX, by default build/windows/wineprefix (or build/windows64/...)
 # of this tree. Where the machine cannot run 32-bit x86 programs at all, every 32-bit mode says
 # so and exits 77 (skipped).
+#
+# The rule for every test run here: nothing is preloaded into Wine. A preloaded library
+# (libfaketime, say) reaches only programs of the machine's own width: 32-bit Wine never sees
+# it, or with a 32-bit copy installed hangs on the shifted clock, so a test would prove one
+# width only. A test that needs what a runtime cannot give (a clock it sets, ...) reports itself
+# skipped, with the reason and status 77, never passed or failed; this script does so itself
+# when it finds LD_PRELOAD set.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 if [ "${1:-}" = --win64 ]; then
@@ -117,13 +124,22 @@ stop() {
     fi
 }
 
+refuse_preload() {
+    if [ -n "${LD_PRELOAD:-}" ]; then
+        echo "wine-run: nothing is preloaded into Wine (LD_PRELOAD=$LD_PRELOAD);" \
+             "a test that needs it is skipped under Wine" >&2
+        exit 77
+    fi
+}
+
 case ${1:-} in
     --probe) probe ;;
-    --start) start ;;
+    --start) refuse_preload; start ;;
     --stop) stop ;;
     "") echo "usage: wine-run.sh [--win64] PROGRAM [ARGS...] | --start | --stop | --probe" >&2
         exit 2 ;;
     *)
+        refuse_preload
         started_here=0
         if ! session_running; then
             start

@@ -5,7 +5,11 @@ out= err= status=0
 # Runs the command with nothing on standard input: stdout in out, stderr in err, no CRs.
 drive() {
     "$@" </dev/null >stdout.txt 2>stderr.txt && status=0 || status=$?
-    [ "$status" -eq 77 ] && exit 77
+    # Skipped (status 77), the reason shown.
+    if [ "$status" -eq 77 ]; then
+        tr -d '\r' <stderr.txt
+        exit 77
+    fi
     out=$(tr -d '\r' <stdout.txt)
     err=$(tr -d '\r' <stderr.txt)
 }

@@ -54,24 +54,26 @@ vsc check "$sample" Q1NEW 20 SSB
 expect_status 0 "check, new station"
 expect_line "check, new station" "Q1NEW 20 SSB: accepted"
 
-# Three minutes after a contact, by a clock faketime stops: the plug-in's own warning, readable
-# on a UTF-8 terminal.
+# Three minutes after a contact, by the real clock (nothing can set the clock of a program under
+# Wine): the plug-in's own warning, readable on a UTF-8 terminal. A minute may begin while the
+# program runs, so the wait by the clock read before or after it is right.
 field() { printf '<%s:%d>%s' "$1" "${#2}" "$2"; }
+before=$(date -u +%s)
+contact=$((before - 180))
 {
-    field CALL Q1NOW; field QSO_DATE 20250215; field TIME_ON 065700
+    field CALL Q1NOW; field QSO_DATE "$(date -u -d "@$contact" +%Y%m%d)"
+    field TIME_ON "$(date -u -d "@$contact" +%H%M%S)"
     field BAND 40m; field MODE CW; field STATION_CALLSIGN Q9VSC; printf '<EOR>\n'
 } >recent.adi
-clock=
-if command -v faketime >/dev/null; then
-    # libfaketime comes before the sanitizers' runtime in the sanitize build.
-    drive env TZ=UTC0 ASAN_OPTIONS=verify_asan_link_order=0 faketime -f '2025-02-15 07:00:30' \
-        $emulator "$driver" --library "$library" check recent.adi Q1NOW 20 CW
-    expect_status 1 "check, too early"
-    expect_line "check, too early" \
-        "Q1NOW 20 CW: refused: QSO c Q1NOW ЕЩЕ РАНО ПРОВОДИТЬ ! ЖДЕМ ЕЩЕ 7 МИНУТ"
-else
-    clock="the too-early check needs faketime"
-fi
+vsc check recent.adi Q1NOW 20 CW
+after=$(date -u +%s)
+expect_status 1 "check, too early"
+waits=
+for now in "$before" "$after"; do
+    waits="$waits|$((10 - (now / 60 - contact / 60)))"
+done
+expect_line "check, too early" \
+    "Q1NOW 20 CW: refused: QSO c Q1NOW ЕЩЕ РАНО ПРОВОДИТЬ ! ЖДЕМ ЕЩЕ (${waits#|}) МИНУТ"
 
 # Usage errors, an unreadable file, a record that cannot be read.
 vsc --help
@@ -107,8 +109,4 @@ expect_status 0 "skipped record"
 expect_message "skipped record" "vscscore: broken\.adi: record 2 at byte 80: no CALL; skipped"
 expect_line "skipped record" "Total${tab} 1${tab} 5"
 expect_message "skipped record" "vscscore: broken\.adi: 1 record skipped"
-if [ "$fail" -eq 0 ] && [ -n "$clock" ]; then
-    echo "skipped: $clock"
-    exit 77
-fi
 exit "$fail"
