@@ -199,8 +199,6 @@ stats_add_test(vscscore_export sh ${TESTS}/driver/vscscore_export.sh
     $<TARGET_FILE:vscscore> $<TARGET_FILE:Stats> ${SAMPLE_LOG} ${DRIVER_EMULATOR})
 stats_add_test(vscscore_inputs sh ${TESTS}/driver/vscscore_inputs.sh
     $<TARGET_FILE:vscscore> $<TARGET_FILE:Stats> ${DRIVER_EMULATOR})
-# About thirty runs of the program; under Wine each takes seconds.
-set_tests_properties(vscscore_inputs PROPERTIES TIMEOUT 600)
 stats_add_test(vscscore_lint sh ${TESTS}/driver/vscscore_lint.sh
     $<TARGET_FILE:vscscore> $<TARGET_FILE:Stats> ${SAMPLE_LOG} ${DRIVER_EMULATOR})
 if(WIN32)

@@ -154,18 +154,12 @@ if [ -z "$emulator" ]; then
 fi
 
 # --- callsigns that name no plain file ------------------------------------------------------
+# The names themselves are the library test's (one process for them all under Wine); here the
+# driver hands a device name on and reads back the file the plug-in made of it.
 fresh reserved
 record Q1PPP 0605 40m 7.025 CW >log.adi
-for pair in CON:CON_ nul:NUL_ COM1:COM1_ AUX.txt:AUX_.TXT 'A<B:A_B' 'A"B:A_B' 'A*B:A_B' \
-    'Q9VSC :Q9VSC'; do
-    call=${pair%:*} base=${pair##*:}
-    vsc --call "$call" export log.adi
-    [ "$status" -le 1 ] || { echo "FAIL (--call '$call'): exit status $status"; fail=1; }
-    printf '%s\n' "$out" | grep -q -x -E "$base.cbr: 1 QSO line: every contact once, .*" || {
-        echo "FAIL (--call '$call'): no read-back of $base.cbr"; printf '%s\n%s\n' "$out" "$err"
-        fail=1
-    }
-done
+vsc --call con export log.adi
+check "--call con" 0 out "CON_\.cbr: 1 QSO line: every contact once, .*"
 { field STATION_CALLSIGN 'A:B '; record Q1PPP 0605 40m 7.025 CW; } >station.adi
 vsc export station.adi
 check "a station callsign with a colon and a trailing blank" 1 out "A_B\.cbr: 1 QSO line: .*"

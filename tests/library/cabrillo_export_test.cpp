@@ -152,4 +152,28 @@ TEST_F(CabrilloExport, NoExportWithoutTheRequest)
     EXPECT_EQ(score, 9);
 }
 
+// A callsign that names a device or holds a character no file name may: the file still lands
+// in a plain file of this folder, under the name the report gives.
+TEST_F(CabrilloExport, ACallsignNamingNoPlainFileGetsAFileThatIs)
+{
+    const struct {
+        const char* call;
+        const char* file;
+    } rows[] = {
+        {"CON", "CON_.cbr"}, {"nul", "nul_.cbr"},         {"COM1", "COM1_.cbr"},
+        {"A<B", "A_B.cbr"},  {"AUX.txt", "AUX_.txt.cbr"}, {"A\"B", "A_B.cbr"},
+        {"A*B", "A_B.cbr"},  {"Q9VSC ", "Q9VSC.cbr"}};
+    for (const auto& row : rows) {
+        reportsShownBy([&] { hostResetStats(plugin, 1, row.call, DateRecord::make(46362.0)); });
+        hostAddData(plugin, contact("Q1AA", "40", "9"));
+        int score = 0;
+        std::string summary;
+        std::vector<std::string> reports;
+        EXPECT_EQ(result(score, summary, reports), row.file) << row.call;
+        EXPECT_TRUE(fs::is_regular_file(row.file)) << row.call;
+        EXPECT_NE(support::fileText(row.file).find("Q1AA"), std::string::npos) << row.call;
+        fs::remove(row.file);
+    }
+}
+
 }  // namespace
