@@ -182,8 +182,8 @@ endif()
 # The host driver: its pieces, then the real program end to end on the sample log.
 stats_test(driver_tests SOURCES
     ${TESTS}/driver/adif_log_test.cpp
-    ${TESTS}/driver/cabrillo_check_test.cpp
-    ${TESTS}/driver/cabrillo_lint_test.cpp
+    ${TESTS}/driver/export_read_back_test.cpp
+    ${TESTS}/driver/lint_rules_test.cpp
     ${TESTS}/driver/log_audit_test.cpp
     LIBS driver_logic)
 

@@ -7,7 +7,7 @@
 
 #include "cabrillo/file_base.h"
 #include "cabrillo/qso_line.h"
-#include "cabrillo_check.h"
+#include "export_read_back.h"
 #include "claimed_setting.h"
 #include "console_text.h"
 #include "exit_status.h"

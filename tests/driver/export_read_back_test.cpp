@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cabrillo_check.h"
+#include "export_read_back.h"
 
 namespace {
 

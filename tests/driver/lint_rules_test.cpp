@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cabrillo_lint.h"
+#include "lint_rules.h"
 #include "support/bytes.h"
 
 namespace {

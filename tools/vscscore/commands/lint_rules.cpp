@@ -6,7 +6,7 @@
 // shift, a mode, band, date or time it cannot read); a warning is what one corrects or leaves
 // to a human (an older list's value, a callsign it cannot match, lines out of time order, a
 // long soapbox line, repeats and contacts outside the period, which cost points, not the log).
-#include "cabrillo_lint.h"
+#include "lint_rules.h"
 
 #include <algorithm>
 #include <cctype>

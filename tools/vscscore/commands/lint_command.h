@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "cabrillo_lint.h"
+#include "lint_rules.h"
 
 // "NAME:LINE: error: message" for each finding; a finding on the whole file has no line.
 void printLintFindings(const std::string& name, const LintReport& report);

@@ -1,5 +1,5 @@
 // Cabrillo 3.0 read back: header tags, QSO lines by their columns, the whole-log comparison.
-#include "cabrillo_check.h"
+#include "export_read_back.h"
 
 #include <algorithm>
 #include <cstddef>
