@@ -84,6 +84,7 @@ endfunction()
 
 set(UNIT_TEST_SOURCES
     ${TESTS}/unit/band_order_test.cpp
+    ${TESTS}/unit/band_plan_test.cpp
     ${TESTS}/unit/band_tallies_test.cpp
     ${TESTS}/unit/cabrillo_log_test.cpp
     ${TESTS}/unit/contact_array_test.cpp

@@ -19,6 +19,7 @@
 #include "log_file.h"
 #include "operator_stand_in.h"
 #include "plugin/version.h"
+#include "scoring/band_plan.h"
 #include "plugin_search.h"
 #include "report_command.h"
 

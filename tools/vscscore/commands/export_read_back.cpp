@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "adif_contact.h"
+#include "scoring/band_plan.h"
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "adif_contact.h"
+#include "scoring/band_plan.h"
 #include "cabrillo_lists.h"
 #include "log_audit.h"
 
