@@ -1,28 +1,10 @@
-// Reads the one key back from Plugins/VESTAR.ini, ini rules: sections and keys in any case,
-// blanks around them ignored, the first key of the first such section counts.
+// Reads the claimed score back through the plug-in's own settings access, key and file as the
+// plug-in names them.
 #include "claimed_setting.h"
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
-#include <fstream>
 
-namespace {
-
-std::string trimmedLower(const std::string& text)
-{
-    const char* const Blanks = " \t\r\n";
-    const std::size_t first = text.find_first_not_of(Blanks);
-    if (first == std::string::npos) {
-        return std::string();
-    }
-    std::string value = text.substr(first, text.find_last_not_of(Blanks) - first + 1);
-    std::transform(value.begin(), value.end(), value.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return value;
-}
-
-}  // namespace
+#include "cabrillo/settings.h"
 
 bool claimedScoreSaved(const std::string& claimed)
 {
@@ -30,20 +12,6 @@ bool claimedScoreSaved(const std::string& claimed)
     if (!std::filesystem::is_directory("Plugins", ignored)) {
         return true;
     }
-    std::ifstream settings("Plugins/VESTAR.ini", std::ios::binary);
-    bool inSection = false;
-    std::string line;
-    while (std::getline(settings, line)) {
-        const std::string text = trimmedLower(line);
-        if (!text.empty() && text.front() == '[') {
-            inSection = text == "[settings]";
-            continue;
-        }
-        const std::size_t equals = line.find('=');
-        if (inSection && equals != std::string::npos &&
-            trimmedLower(line.substr(0, equals)) == "claimed") {
-            return trimmedLower(line.substr(equals + 1)) == claimed;
-        }
-    }
-    return false;
+    const SettingsLocation settings = {PluginSettingsSection, PluginSettingsFile};
+    return readSetting(settings, ClaimedScoreKey, std::string()) == claimed;
 }
