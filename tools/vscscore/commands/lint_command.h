@@ -1,4 +1,4 @@
-// vscscore lint: a Cabrillo file checked, its findings printed one a line, then the counts.
+// vscscore lint (lintCommand in commands.h), and its printing of findings for the export.
 #pragma once
 
 #include <string>
@@ -13,6 +13,3 @@ std::string lintCounts(const LintReport& report);
 
 // Errors, warnings only, or clean, as exit statuses.
 int lintStatus(const LintReport& report);
-
-// The command: reads and checks the file and prints what it found; returns the exit status.
-int lintCommand(const std::string& path, const ContestPeriod& period);
