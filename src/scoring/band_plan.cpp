@@ -31,17 +31,14 @@ const BandEdge BandPlan[] = {
 const char* const HigherBands[] = {"6cm", "3cm", "1.25cm", "6mm", "4mm", "2.5mm", "2mm", "1mm",
                                    "submm"};
 
+// The text without the blanks isspace counts around it.
 std::string trimmed(const std::string& text)
 {
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && std::isspace(static_cast<unsigned char>(text[first]))) {
-        ++first;
-    }
-    while (last > first && std::isspace(static_cast<unsigned char>(text[last - 1]))) {
-        --last;
-    }
-    return text.substr(first, last - first);
+    const char* const Space = " \t\n\v\f\r";
+    const std::size_t first = text.find_first_not_of(Space);
+    return first == std::string::npos
+               ? std::string()
+               : text.substr(first, text.find_last_not_of(Space) - first + 1);
 }
 
 }  // namespace
