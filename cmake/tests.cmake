@@ -84,6 +84,7 @@ endfunction()
 
 set(UNIT_TEST_SOURCES
     ${TESTS}/unit/band_order_test.cpp
+    ${TESTS}/unit/band_plan_test.cpp
     ${TESTS}/unit/band_tallies_test.cpp
     ${TESTS}/unit/cabrillo_log_test.cpp
     ${TESTS}/unit/contact_array_test.cpp
@@ -182,8 +183,8 @@ endif()
 # The host driver: its pieces, then the real program end to end on the sample log.
 stats_test(driver_tests SOURCES
     ${TESTS}/driver/adif_log_test.cpp
-    ${TESTS}/driver/cabrillo_check_test.cpp
-    ${TESTS}/driver/cabrillo_lint_test.cpp
+    ${TESTS}/driver/export_read_back_test.cpp
+    ${TESTS}/driver/lint_rules_test.cpp
     ${TESTS}/driver/log_audit_test.cpp
     LIBS driver_logic)
 

@@ -18,7 +18,7 @@ const std::vector<HeaderField>& headerFields()
         {&W::Callsign, {IDC_CALLSIGN, "CALLSIGN", K::Edit, {}, &T::callsign, 1},
          S::Argument, nullptr, true, nullptr, 0, "CALLSIGN", 3, false, false},
         {&W::Claimed, {IDC_CLAIMED, "CLAIMED", K::Edit, {}, &T::claimed, 2},
-         S::Setting, "Claimed", false, nullptr, 0, nullptr, 0, false, false},
+         S::Setting, ClaimedScoreKey, false, nullptr, 0, nullptr, 0, false, false},
         {&W::CategoryOperator, {IDC_CATEGORY_OPERATOR, "CATEGORY-OPERATOR", K::Combo,
                                 {"SINGLE-OP", "MULTI-OP"}, &T::categoryOperator, 4},
          S::Fixed, "SINGLE-OP", true, "Category", 7, "CATEGORY-OPERATOR", 4, false, false},

@@ -1,16 +1,23 @@
-// The QSO line in fixed columns, padded but never cut.
+// The QSO line laid out by the column table, padded but never cut.
 #include "cabrillo/qso_line.h"
 
 namespace {
 
-std::string padLeft(const std::string& text, std::size_t width)
+std::string padded(const std::string& text, const QsoColumn& column)
 {
-    return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
-}
-
-std::string padRight(const std::string& text, std::size_t width)
-{
-    return text.size() < width ? text + std::string(width - text.size(), ' ') : text;
+    if (text.size() >= column.width) {
+        return text;
+    }
+    const std::string padding(column.width - text.size(), ' ');
+    switch (column.padding) {
+    case QsoPadding::Left:
+        return padding + text;
+    case QsoPadding::Right:
+        return text + padding;
+    case QsoPadding::None:
+        break;
+    }
+    return text;
 }
 
 }  // namespace
@@ -38,15 +45,28 @@ std::string oneLine(std::string text)
 
 std::string formatQsoLine(const QsoFields& f)
 {
-    std::string line = "QSO: ";
-    line += padLeft(std::to_string(f.freqKHz), 5) + " ";
-    line += padLeft(oneLine(f.mode), 2) + " ";
-    line += formatDateRecord(f.time, "%Y-%m-%d %H%M") + " ";
-    line += padRight(oneLine(f.ownCall), 13) + " ";
-    line += padRight(oneLine(f.rstSent), 3) + " ";
-    line += padRight(oneLine(f.exchSent), 6) + " ";
-    line += padRight(oneLine(f.call), 13) + " ";
-    line += padRight(oneLine(f.rstRcvd), 3) + " ";
-    line += oneLine(f.exchRcvd) + "\r\n";
-    return line;
+    QsoColumnValues values;
+    values[FrequencyColumn] = std::to_string(f.freqKHz);
+    values[ModeColumn] = oneLine(f.mode);
+    // Date and time come from one formatting, so a null date is one empty field and an
+    // invalid one the host's "Invalid DateTime", as the host's own formatting writes them.
+    const std::string when = formatDateRecord(f.time, "%Y-%m-%d %H%M");
+    const std::size_t blank = when.find(' ');
+    values[DateColumn] = when.substr(0, blank);
+    const bool split = blank != std::string::npos;
+    values[TimeColumn] = split ? when.substr(blank + 1) : std::string();
+    values[OwnCallColumn] = oneLine(f.ownCall);
+    values[RstSentColumn] = oneLine(f.rstSent);
+    values[ExchSentColumn] = oneLine(f.exchSent);
+    values[CallColumn] = oneLine(f.call);
+    values[RstRcvdColumn] = oneLine(f.rstRcvd);
+    values[ExchRcvdColumn] = oneLine(f.exchRcvd);
+    std::string line = std::string(QsoLineTag) + ":";
+    for (std::size_t i = 0; i < QsoColumnCount; ++i) {
+        if (i == TimeColumn && !split) {
+            continue;
+        }
+        line += " " + padded(values[i], qsoColumns()[i]);
+    }
+    return line + "\r\n";
 }

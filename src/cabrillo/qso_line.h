@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "cabrillo/qso_columns.h"
 #include "scoring/ole_date.h"
 
 // "CW" for exactly "CW", "PH" for exactly "SSB", "PM" for anything else.
@@ -25,7 +26,6 @@ struct QsoFields {
     std::string exchRcvd;
 };
 
-// "QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n" of frequency, mode, date and time,
-// own call, report and exchange sent, call, report and exchange received. A field wider than
-// its column moves the rest of the line, it is never cut.
+// The QSO line by qsoColumns(), CR LF ended: "QSO: %5i %2s %s %s %-13s %-3s %-6s %-13s %-3s %s".
+// A field wider than its column moves the rest of the line, it is never cut.
 std::string formatQsoLine(const QsoFields& fields);

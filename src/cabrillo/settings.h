@@ -9,6 +9,12 @@ struct SettingsLocation {
     std::string file;
 };
 
+// Where the plug-in keeps its settings, and the key that records the claimed score; the
+// plug-in and the tools that read its settings back name them only from here.
+constexpr char PluginSettingsSection[] = "Settings";
+constexpr char PluginSettingsFile[] = "Plugins\\VESTAR.ini";
+constexpr char ClaimedScoreKey[] = "Claimed";
+
 std::string readSetting(const SettingsLocation& where, const std::string& key,
                         const std::string& defaultValue);
 

@@ -154,7 +154,7 @@ const char* GetResult0(int* score)
             *score = g_Score;
         }
         // The summary stands whether or not the settings file could be written.
-        updateSetting(pluginSettings(), "Claimed", std::to_string(g_Score));
+        updateSetting(pluginSettings(), ClaimedScoreKey, std::to_string(g_Score));
         if (g_ExportCabrillo != 0) {
             runCabrilloExport(g_Contacts, g_CabrilloWriter, g_Score, score);
         }

@@ -9,8 +9,8 @@ BandList g_Bands;
 BandTallies g_BandTallies;
 std::string g_Callsign;
 std::string g_DateText;
-const std::string g_SettingsSection = "Settings";
-const std::string g_SettingsFile = "Plugins\\VESTAR.ini";
+const std::string g_SettingsSection = PluginSettingsSection;
+const std::string g_SettingsFile = PluginSettingsFile;
 std::string g_ResultText;
 
 int32_t g_ExportCabrillo = 0;

@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "scoring/band_order.h"
+#include "scoring/band_plan.h"
 #include "scoring/exchange_points.h"
 
 namespace {
@@ -178,9 +179,7 @@ std::string minuteText(int64_t minute, const char* pattern)
 
 std::string bandLabel(const std::string& hostBand)
 {
-    const bool metres =
-        !hostBand.empty() && hostBand.find_first_not_of("0123456789") == std::string::npos;
-    return metres ? hostBand + "m" : hostBand;
+    return adifBandName(hostBand);
 }
 
 std::string durationText(int64_t minutes)

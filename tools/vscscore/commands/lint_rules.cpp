@@ -6,7 +6,7 @@
 // shift, a mode, band, date or time it cannot read); a warning is what one corrects or leaves
 // to a human (an older list's value, a callsign it cannot match, lines out of time order, a
 // long soapbox line, repeats and contacts outside the period, which cost points, not the log).
-#include "cabrillo_lint.h"
+#include "lint_rules.h"
 
 #include <algorithm>
 #include <cctype>
@@ -14,16 +14,14 @@
 #include <utility>
 
 #include "adif_contact.h"
+#include "scoring/band_plan.h"
 #include "cabrillo_lists.h"
+#include "cabrillo_reader.h"
 #include "log_audit.h"
 
 namespace {
 
-// This contest's QSO line: frequency, mode, date, time, own callsign, report and exchange
-// sent, the worked station's callsign, report and exchange received.
-constexpr std::size_t QsoFieldCount = 10;
-constexpr std::size_t OwnCallField = 4;
-constexpr std::size_t CallField = 7;
+// This contest's QSO line has the fields of its column table (cabrillo/qso_columns.h).
 constexpr std::size_t ContestLength = 32;
 constexpr std::size_t SoapboxLength = 75;
 // The highest frequency, in kHz, whose Hz the band plan can hold.
@@ -46,18 +44,6 @@ std::string trimmed(const std::string& text)
         return std::string();
     }
     return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
-}
-
-std::vector<std::string> words(const std::string& text)
-{
-    std::vector<std::string> result;
-    std::size_t at = text.find_first_not_of(Blanks);
-    while (at != std::string::npos) {
-        const std::size_t end = text.find_first_of(Blanks, at);
-        result.push_back(text.substr(at, end == std::string::npos ? end : end - at));
-        at = end == std::string::npos ? end : text.find_first_not_of(Blanks, end);
-    }
-    return result;
 }
 
 bool digitsOnly(const std::string& text)
@@ -115,22 +101,15 @@ public:
             report_.unreadable = "not a text file (binary, or UTF-16)";
             return report_;
         }
-        const std::string Bom = "\xEF\xBB\xBF";
-        std::size_t at = 0;
-        if (bytes.compare(0, Bom.size(), Bom) == 0) {
+        CabrilloLines lines(bytes);
+        if (lines.byteOrderMark()) {
             error(1, "a byte-order mark before the first tag");
-            at = Bom.size();
         }
+        CabrilloLine line;
         std::size_t number = 0;
-        while (at < bytes.size()) {
-            const std::size_t newline = bytes.find('\n', at);
-            const std::size_t end = newline == std::string::npos ? bytes.size() : newline;
-            std::string line = bytes.substr(at, end - at);
-            at = end + 1;
-            if (!line.empty() && line.back() == '\r') {
-                line.pop_back();
-            }
-            readLine(++number, line);
+        while (lines.next(line)) {
+            number = line.number;
+            readLine(line);
         }
         if (!started_ && report_.qsoLines == 0) {
             report_ = LintReport();
@@ -164,10 +143,14 @@ private:
         ++report_.warnings;
     }
 
-    void readLine(std::size_t number, const std::string& line)
+    void readLine(const CabrilloLine& cabrilloLine)
     {
-        if (line.find('\r') != std::string::npos) {
-            error(number, "a CR inside the line; lines end with CR LF or LF");
+        const std::size_t number = cabrilloLine.number;
+        const std::string& line = cabrilloLine.text;
+        // Read as a line end, as robots read it, and named once.
+        if (cabrilloLine.end == LineEnd::Cr && !loneCrReported_) {
+            error(number, "a lone CR ends the line; lines end with CR LF or LF");
+            loneCrReported_ = true;
         }
         if (line.find('\t') != std::string::npos) {
             error(number, "a tab; fields are separated by blanks");
@@ -184,16 +167,15 @@ private:
             warning(number, "an empty line");
             return;
         }
-        const std::size_t colon = line.find(':');
-        const std::string tag = upper(trimmed(line.substr(0, colon)));
+        const std::string& tag = cabrilloLine.tag;
         if (number == 1 && tag != "START-OF-LOG") {
             error(1, "the first line is not START-OF-LOG: 3.0");
         }
-        if (colon == std::string::npos) {
+        if (!cabrilloLine.tagged) {
             error(number, "no tag; every line is TAG: value");
             return;
         }
-        tagLine(number, tag, trimmed(line.substr(colon + 1)));
+        tagLine(number, tag, trimmed(cabrilloLine.value));
     }
 
     void tagLine(std::size_t number, const std::string& tag, const std::string& value)
@@ -323,33 +305,37 @@ private:
     void qsoLine(std::size_t number, const std::string& value)
     {
         ++report_.qsoLines;
-        const std::vector<std::string> fields = words(value);
-        const std::string band = fields.empty() ? std::string() : bandOf(number, fields[0]);
+        const std::vector<std::string> fields = qsoWords(value);
+        const std::string band =
+            fields.empty() ? std::string() : bandOf(number, fields[FrequencyColumn]);
         const CabrilloList& modes = *cabrilloList("QSO mode");
-        const bool modeRead = fields.size() > 1 && matchList(modes, fields[1]) != ListMatch::None;
-        if (fields.size() > 1 && !modeRead) {
-            error(number, "mode " + quoted(fields[1]) + " is not one of " + listedValues(modes));
+        const bool hasMode = fields.size() > ModeColumn;
+        const bool modeRead = hasMode && matchList(modes, fields[ModeColumn]) != ListMatch::None;
+        if (hasMode && !modeRead) {
+            error(number, "mode " + quoted(fields[ModeColumn]) + " is not one of " +
+                              listedValues(modes));
         }
         DateTimeParts when;
         bool dated = false;
-        if (fields.size() > 3) {
-            dated = readDateTime(fields[2], fields[3], when);
+        if (fields.size() > TimeColumn) {
+            dated = readDateTime(fields[DateColumn], fields[TimeColumn], when);
             if (!dated) {
-                error(number, "date and time " + quoted(fields[2] + " " + fields[3]) +
+                error(number, "date and time " +
+                                  quoted(fields[DateColumn] + " " + fields[TimeColumn]) +
                                   " are not YYYY-MM-DD and 0000 to 2359");
             }
         }
         if (dated) {
             timeChecks(number, when);
         }
-        if (fields.size() != QsoFieldCount) {
+        if (fields.size() != QsoColumnCount) {
             error(number, std::to_string(fields.size()) + " fields where this contest has " +
-                              std::to_string(QsoFieldCount) +
+                              std::to_string(QsoColumnCount) +
                               ": frequency, mode, date, time, then callsign, report and "
                               "exchange sent and received");
             return;
         }
-        for (std::size_t field : {OwnCallField, CallField}) {
+        for (std::size_t field : {OwnCallColumn, CallColumn}) {
             if (!callsignChars(fields[field])) {
                 warning(number, "callsign " + quoted(fields[field]) +
                                     " is not A-Z, 0-9 and / only");
@@ -358,9 +344,9 @@ private:
         if (dated && !band.empty()) {
             LogContact contact;
             contact.record = number;
-            contact.host.call = fields[CallField];
+            contact.host.call = fields[CallColumn];
             contact.host.band = band;
-            contact.host.mode = upper(fields[1]);
+            contact.host.mode = upper(fields[ModeColumn]);
             contact.when = when;
             double time = 0.0;
             makeOleDate(when, time);
@@ -426,6 +412,7 @@ private:
     bool callsignSeen_ = false;
     std::size_t endLine_ = 0;
     bool afterEndReported_ = false;
+    bool loneCrReported_ = false;
     std::size_t previousLine_ = 0;
     int64_t previousMinutes_ = 0;
     DateTimeParts previous_;

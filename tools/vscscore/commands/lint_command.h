@@ -1,9 +1,9 @@
-// vscscore lint: a Cabrillo file checked, its findings printed one a line, then the counts.
+// vscscore lint (lintCommand in commands.h), and its printing of findings for the export.
 #pragma once
 
 #include <string>
 
-#include "cabrillo_lint.h"
+#include "lint_rules.h"
 
 // "NAME:LINE: error: message" for each finding; a finding on the whole file has no line.
 void printLintFindings(const std::string& name, const LintReport& report);
@@ -13,6 +13,3 @@ std::string lintCounts(const LintReport& report);
 
 // Errors, warnings only, or clean, as exit statuses.
 int lintStatus(const LintReport& report);
-
-// The command: reads and checks the file and prints what it found; returns the exit status.
-int lintCommand(const std::string& path, const ContestPeriod& period);

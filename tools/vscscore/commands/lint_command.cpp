@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "commands.h"
 #include "exit_status.h"
 #include "file_bytes.h"
 
@@ -35,8 +36,10 @@ int lintStatus(const LintReport& report)
     return report.errors > 0 ? Errors : report.warnings > 0 ? Found : Clean;
 }
 
-int lintCommand(const std::string& path, const ContestPeriod& period)
+int lintCommand(const CommandContext& context)
 {
+    const std::string& path = context.options.operands[0];
+    const ContestPeriod& period = context.period;
     std::string bytes;
     std::string error;
     if (!readFileBytes(path, bytes, error)) {

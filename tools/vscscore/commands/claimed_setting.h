@@ -4,5 +4,5 @@
 #include <string>
 
 // True when there is no Plugins folder (the plug-in keeps no settings then) or when the
-// Claimed key of its section Settings holds claimed.
+// plug-in's claimed-score setting holds claimed.
 bool claimedScoreSaved(const std::string& claimed);

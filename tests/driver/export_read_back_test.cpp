@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cabrillo_check.h"
+#include "export_read_back.h"
 
 namespace {
 
@@ -125,6 +125,11 @@ TEST(CabrilloCheck, NamesFaultsOfTheFilesForm)
         {"no START-OF-LOG first", "CALLSIGN: Q9VSC\r\n" + End, {"line 1 is not START-OF-LOG:"}},
         {"a cut QSO line", Head + "QSO:  7012 CW 2025-02-15\r\n" + End,
          {"line 5 is not a complete QSO line"}},
+        {"a lone CR ends a line", Head + Line1.substr(0, Line1.size() - 1) + End,
+         {"line 5 does not end with CR LF"}},
+        {"a byte-order mark", "\xEF\xBB\xBF" + Head + End,
+         {"the file begins with a byte-order mark"}},
+        {"a tag in lower case", "START-OF-LOG: 3.0\r\nend-of-log:\r\n", {}},
         {"empty", "", {"the file is empty"}},
     };
     for (const auto& row : rows) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cabrillo_lint.h"
+#include "lint_rules.h"
 #include "support/bytes.h"
 
 namespace {
@@ -103,8 +103,8 @@ TEST(CabrilloLint, GivesEachRuleItsFindingAndLine)
          {"10 warning: ARRL-SECTION: is a tag of an earlier Cabrillo version"}},
         {"no tag", 10, "hello", {"10 error: no tag; every line is TAG: value"}},
         {"a tab", 10, "SOAPBOX:\thello", {"10 error: a tab; fields are separated by blanks"}},
-        {"a lone CR", 10, "SOAPBOX: a\rb",
-         {"10 error: a CR inside the line; lines end with CR LF or LF"}},
+        {"a lone CR", 10, "SOAPBOX: a\rSOAPBOX: b",
+         {"10 error: a lone CR ends the line; lines end with CR LF or LF"}},
         {"an empty line", 10, "", {"10 warning: an empty line"}},
         {"a value not in the list", 6, "CATEGORY-POWER: lo",
          {"6 error: CATEGORY-POWER: \"lo\" is not one of HIGH, LOW, QRP"}},

@@ -1,135 +1,34 @@
 // Cabrillo 3.0 read back: header tags, QSO lines by their columns, the whole-log comparison.
-#include "cabrillo_check.h"
+// The lines are the one Cabrillo reader's; the expectation is the caller's own.
+#include "export_read_back.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <numeric>
 
-#include "adif_contact.h"
+#include "cabrillo_lists.h"
+#include "cabrillo_reader.h"
+#include "scoring/band_plan.h"
 
 namespace {
-
-const std::string QsoTag = "QSO: ";
-
-// Walks a QSO line's columns. A field that overflows its column pushes the rest right, so
-// columns are found from the values, not counted.
-class QsoLineReader {
-public:
-    explicit QsoLineReader(const std::string& text) : text_(text) {}
-
-    // %Ns: padded on the left.
-    std::string right(std::size_t width)
-    {
-        if (at_ + width <= text_.size() &&
-            text_.find_first_not_of(' ', at_) >= at_ + width) {
-            at_ += width;
-            return std::string();
-        }
-        at_ = text_.find_first_not_of(' ', at_);
-        return token();
-    }
-
-    // %-Ns: padded on the right.
-    std::string left(std::size_t width)
-    {
-        const std::size_t start = at_;
-        const std::string value = token();
-        if (at_ < start + width) {
-            if (start + width > text_.size() ||
-                text_.find_first_not_of(' ', at_) < start + width) {
-                ok_ = false;
-            }
-            at_ = start + width;
-        }
-        return value;
-    }
-
-    std::string word() { return token(); }
-
-    void blank()
-    {
-        if (at_ < text_.size() && text_[at_] == ' ') {
-            ++at_;
-        } else {
-            ok_ = false;
-        }
-    }
-
-    std::string rest()
-    {
-        const std::string value = at_ < text_.size() ? text_.substr(at_) : std::string();
-        at_ = text_.size();
-        return value;
-    }
-
-    bool ok() const { return ok_; }
-
-private:
-    std::string token()
-    {
-        if (at_ >= text_.size()) {
-            ok_ = false;
-            return std::string();
-        }
-        const std::size_t end = std::min(text_.find(' ', at_), text_.size());
-        const std::string value = text_.substr(at_, end - at_);
-        at_ = end;
-        return value;
-    }
-
-    const std::string& text_;
-    std::size_t at_ = 0;
-    bool ok_ = true;
-};
-
-bool readQsoLine(const std::string& fields, CabrilloQso& qso)
-{
-    QsoLineReader line(fields);
-    qso.frequencyKHz = line.right(5);
-    line.blank();
-    qso.mode = line.right(2);
-    line.blank();
-    qso.date = line.word();
-    line.blank();
-    qso.time = line.word();
-    line.blank();
-    qso.ownCall = line.left(13);
-    line.blank();
-    qso.rstSent = line.left(3);
-    line.blank();
-    qso.exchSent = line.left(6);
-    line.blank();
-    qso.call = line.left(13);
-    line.blank();
-    qso.rstRcvd = line.left(3);
-    line.blank();
-    qso.exchRcvd = line.rest();
-    return line.ok();
-}
 
 std::string lineName(std::size_t number)
 {
     return "line " + std::to_string(number);
 }
 
-struct QsoField {
-    const char* name;
-    std::string CabrilloQso::*member;
-};
-
-const QsoField QsoFields[] = {
-    {"frequency", &CabrilloQso::frequencyKHz}, {"mode", &CabrilloQso::mode},
-    {"date", &CabrilloQso::date},              {"time", &CabrilloQso::time},
-    {"own callsign", &CabrilloQso::ownCall},   {"report sent", &CabrilloQso::rstSent},
-    {"exchange sent", &CabrilloQso::exchSent}, {"callsign", &CabrilloQso::call},
-    {"report received", &CabrilloQso::rstRcvd},
-    {"exchange received", &CabrilloQso::exchRcvd},
+// The members that hold the QSO line's columns, in column order.
+std::string CabrilloQso::* const ColumnMembers[QsoColumnCount] = {
+    &CabrilloQso::frequencyKHz, &CabrilloQso::mode,     &CabrilloQso::date,
+    &CabrilloQso::time,         &CabrilloQso::ownCall,  &CabrilloQso::rstSent,
+    &CabrilloQso::exchSent,     &CabrilloQso::call,     &CabrilloQso::rstRcvd,
+    &CabrilloQso::exchRcvd,
 };
 
 bool sameFields(const CabrilloQso& a, const CabrilloQso& b)
 {
-    for (const QsoField& field : QsoFields) {
-        if (a.*field.member != b.*field.member) {
+    for (std::string CabrilloQso::*member : ColumnMembers) {
+        if (a.*member != b.*member) {
             return false;
         }
     }
@@ -138,8 +37,8 @@ bool sameFields(const CabrilloQso& a, const CabrilloQso& b)
 
 bool fieldsBefore(const CabrilloQso& a, const CabrilloQso& b)
 {
-    for (const QsoField& field : QsoFields) {
-        const int order = (a.*field.member).compare(b.*field.member);
+    for (std::string CabrilloQso::*member : ColumnMembers) {
+        const int order = (a.*member).compare(b.*member);
         if (order != 0) {
             return order < 0;
         }
@@ -154,10 +53,11 @@ std::string describe(const CabrilloQso& qso)
 
 std::string firstDifference(const CabrilloQso& got, const CabrilloQso& want)
 {
-    for (const QsoField& field : QsoFields) {
-        if (got.*field.member != want.*field.member) {
-            return std::string(field.name) + " \"" + got.*field.member + "\" instead of \"" +
-                   want.*field.member + "\"";
+    for (std::size_t i = 0; i < QsoColumnCount; ++i) {
+        std::string CabrilloQso::*member = ColumnMembers[i];
+        if (got.*member != want.*member) {
+            return std::string(qsoColumns()[i].name) + " \"" + got.*member +
+                   "\" instead of \"" + want.*member + "\"";
         }
     }
     return std::string();
@@ -185,7 +85,15 @@ std::string frequencyWarning(const CabrilloQso& qso)
 
 bool cabrilloModeName(const std::string& mode)
 {
-    return mode == "CW" || mode == "PH" || mode == "FM" || mode == "RY" || mode == "DG";
+    return matchList(*cabrilloList("QSO mode"), mode) == ListMatch::Current;
+}
+
+// "CW, PH, FM, RY or DG".
+std::string modeNames()
+{
+    std::string names = listedValues(*cabrilloList("QSO mode"));
+    const std::size_t last = names.rfind(", ");
+    return last == std::string::npos ? names : names.replace(last, 2, " or ");
 }
 
 // One warning per mode that is none: which records, what the log called them.
@@ -220,7 +128,7 @@ std::vector<std::string> modeWarnings(const CabrilloFile& file)
         if (lines[m].size() > Named) {
             named += " and " + std::to_string(lines[m].size() - Named) + " more";
         }
-        warnings.push_back("mode \"" + modes[m] + "\" is not CW, PH, FM, RY or DG, on " +
+        warnings.push_back("mode \"" + modes[m] + "\" is not " + modeNames() + ", on " +
                            std::to_string(lines[m].size()) + " QSO line" +
                            (lines[m].size() == 1 ? "" : "s") + ": " + named +
                            "; the host writes the same");
@@ -233,53 +141,54 @@ std::vector<std::string> modeWarnings(const CabrilloFile& file)
 CabrilloFile readCabrillo(const std::string& bytes)
 {
     CabrilloFile file;
+    const std::string QsoStart = std::string(QsoLineTag) + ": ";
     std::size_t lines = 0;
-    for (std::size_t at = bytes.find(QsoTag); at != std::string::npos;
-         at = bytes.find(QsoTag, at + QsoTag.size())) {
+    for (std::size_t at = bytes.find(QsoStart); at != std::string::npos;
+         at = bytes.find(QsoStart, at + QsoStart.size())) {
         ++lines;
     }
     file.qsos.reserve(lines);
-    std::size_t number = 0;
+    CabrilloLines reader(bytes);
+    if (reader.byteOrderMark()) {
+        file.problems.push_back("the file begins with a byte-order mark");
+    }
+    CabrilloLine line;
     bool ended = false;
-    std::size_t at = 0;
-    while (at < bytes.size()) {
-        ++number;
-        const std::size_t newline = bytes.find('\n', at);
-        std::string line = bytes.substr(at, newline == std::string::npos ? std::string::npos
-                                                                          : newline - at);
-        at = newline == std::string::npos ? bytes.size() : newline + 1;
-        if (newline == std::string::npos || line.empty() || line.back() != '\r') {
+    while (reader.next(line)) {
+        const std::size_t number = line.number;
+        // The plug-in ends every line with CR LF.
+        if (line.end != LineEnd::CrLf) {
             file.problems.push_back(lineName(number) + " does not end with CR LF");
-        } else {
-            line.pop_back();
         }
         if (ended) {
             file.problems.push_back(lineName(number) + " follows END-OF-LOG:");
             continue;
         }
-        if (line.compare(0, QsoTag.size(), QsoTag) == 0) {
+        if (line.tagged && line.tag == QsoLineTag) {
             CabrilloQso qso;
             qso.line = number;
-            if (!readQsoLine(line.substr(QsoTag.size()), qso)) {
+            QsoColumnValues fields;
+            const bool complete = readQsoColumns(line.value, fields);
+            for (std::size_t i = 0; i < QsoColumnCount; ++i) {
+                qso.*ColumnMembers[i] = std::move(fields[i]);
+            }
+            if (!complete) {
                 file.problems.push_back(lineName(number) + " is not a complete QSO line");
             }
-            file.qsos.push_back(qso);
+            file.qsos.push_back(std::move(qso));
             continue;
         }
-        const std::size_t colon = line.find(':');
-        if (colon == std::string::npos) {
+        if (!line.tagged) {
             file.problems.push_back(lineName(number) + " has no tag");
             continue;
         }
-        const std::string tag = line.substr(0, colon);
-        const std::size_t value = line.compare(colon, 2, ": ") == 0 ? colon + 2 : colon + 1;
-        file.header.emplace_back(tag, line.substr(value));
-        if (number == 1 && tag != "START-OF-LOG") {
+        file.header.emplace_back(line.tag, line.value);
+        if (number == 1 && line.tag != "START-OF-LOG") {
             file.problems.push_back("line 1 is not START-OF-LOG:");
         }
-        ended = tag == "END-OF-LOG";
+        ended = line.tag == "END-OF-LOG";
     }
-    if (number == 0) {
+    if (line.number == 0) {
         file.problems.push_back("the file is empty");
     } else if (!ended) {
         file.problems.push_back("the file does not end with END-OF-LOG:");

@@ -33,12 +33,11 @@ struct CabrilloFile {
     std::vector<std::string> problems;  // the file's form: line ends, start and end lines
 };
 
-// Lines end with CR LF; a QSO line is laid out as
-// "QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s", a field wider than its column pushing the
-// rest to the right.
+// As the plug-in writes it: lines end with CR LF, no byte-order mark, QSO lines by the column
+// table (cabrillo/qso_columns.h). Tags are kept upper case, as robots compare them.
 CabrilloFile readCabrillo(const std::string& bytes);
 
-// The header value of the first line with that tag, or null.
+// The header value of the first line with that tag (upper case), or null.
 const std::string* cabrilloHeader(const CabrilloFile& file, const std::string& tag);
 
 // What keeps the file from holding every expected contact exactly once, field for field. Each

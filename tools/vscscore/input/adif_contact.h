@@ -26,17 +26,7 @@ std::string hostCallsign(const std::string& call);
 // The host's mode names: SSB for SSB, USB and LSB (whatever the submode), others upper case.
 std::string hostMode(const std::string& mode, const std::string& submode);
 
-// The lower edge of a host band in Hz; 0 for a band beyond the host's 32-bit frequencies.
-unsigned bandLowerEdgeHz(const std::string& band);
-
-// The host's band text for an ADIF band in either case: metres as a bare number ("160m" ->
-// "160"), other bands as ADIF writes them ("70CM" -> "70cm"). Empty when it is none.
-std::string hostBand(const std::string& adifBand);
-
 // Exact conversion of a frequency in MHz written as decimal text; false for anything but
 // digits with at most one point, or a value the host's 32-bit Hz cannot hold. Digits below
 // 1 Hz are dropped.
 bool frequencyHzFromMHz(const std::string& text, unsigned& hz);
-
-// The ADIF band holding the frequency, in the host's text; empty when no band does.
-std::string bandOfFrequency(unsigned hz);

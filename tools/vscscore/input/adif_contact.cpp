@@ -5,29 +5,9 @@
 #include <cctype>
 #include <cstdint>
 
+#include "scoring/band_plan.h"
+
 namespace {
-
-struct BandEdge {
-    uint64_t lowHz;
-    uint64_t highHz;
-    const char* adif;
-};
-
-// The ADIF band plan, metre bands first as the host names them.
-const BandEdge BandPlan[] = {
-    {135700, 137800, "2190m"},           {472000, 479000, "630m"},
-    {501000, 504000, "560m"},            {1800000, 2000000, "160m"},
-    {3500000, 4000000, "80m"},           {5060000, 5450000, "60m"},
-    {7000000, 7300000, "40m"},           {10100000, 10150000, "30m"},
-    {14000000, 14350000, "20m"},         {18068000, 18168000, "17m"},
-    {21000000, 21450000, "15m"},         {24890000, 24990000, "12m"},
-    {28000000, 29700000, "10m"},         {40000000, 45000000, "8m"},
-    {50000000, 54000000, "6m"},          {54000001, 69900000, "5m"},
-    {70000000, 71000000, "4m"},          {144000000, 148000000, "2m"},
-    {222000000, 225000000, "1.25m"},     {420000000, 450000000, "70cm"},
-    {902000000, 928000000, "33cm"},      {1240000000, 1300000000, "23cm"},
-    {2300000000u, 2450000000u, "13cm"},  {3300000000u, 3500000000u, "9cm"},
-};
 
 std::string trimmed(const std::string& text)
 {
@@ -102,30 +82,6 @@ std::string either(const AdifRecord& record, const char* preferred, const char* 
 
 }  // namespace
 
-std::string hostBand(const std::string& adifBand)
-{
-    std::string band = trimmed(adifBand);
-    for (char& c : band) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    for (const BandEdge& edge : BandPlan) {
-        if (band == edge.adif) {
-            const std::string text = edge.adif;
-            const bool metres = text.size() > 2 && text.compare(text.size() - 2, 2, "cm") != 0;
-            return metres ? text.substr(0, text.size() - 1) : text;
-        }
-    }
-    // Microwave bands beyond the host's 32-bit frequencies still have a name.
-    const char* const Higher[] = {"6cm", "3cm", "1.25cm", "6mm", "4mm", "2.5mm", "2mm", "1mm",
-                                  "submm"};
-    for (const char* name : Higher) {
-        if (band == name) {
-            return band;
-        }
-    }
-    return std::string();
-}
-
 bool frequencyHzFromMHz(const std::string& text, unsigned& hz)
 {
     const std::string value = trimmed(text);
@@ -153,26 +109,6 @@ bool frequencyHzFromMHz(const std::string& text, unsigned& hz)
     }
     hz = static_cast<unsigned>(total);
     return true;
-}
-
-std::string bandOfFrequency(unsigned hz)
-{
-    for (const BandEdge& edge : BandPlan) {
-        if (hz >= edge.lowHz && hz <= edge.highHz) {
-            return hostBand(edge.adif);
-        }
-    }
-    return std::string();
-}
-
-unsigned bandLowerEdgeHz(const std::string& band)
-{
-    for (const BandEdge& edge : BandPlan) {
-        if (hostBand(edge.adif) == band) {
-            return static_cast<unsigned>(edge.lowHz);
-        }
-    }
-    return 0;
 }
 
 std::string hostCallsign(const std::string& call)

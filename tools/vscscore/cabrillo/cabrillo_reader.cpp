@@ -1,0 +1,170 @@
+// The line splitter, the tag reading and the QSO line's two readings.
+#include "cabrillo_reader.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+const char* const Blanks = " \t";
+
+std::string tagOf(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(Blanks);
+    if (first == std::string::npos) {
+        return std::string();
+    }
+    std::string tag = text.substr(first, text.find_last_not_of(Blanks) - first + 1);
+    for (char& c : tag) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return tag;
+}
+
+// Walks a QSO line's columns.
+class ColumnWalker {
+public:
+    explicit ColumnWalker(const std::string& text) : text_(text) {}
+
+    std::string read(const QsoColumn& column, bool last)
+    {
+        if (last) {
+            return rest();
+        }
+        switch (column.padding) {
+        case QsoPadding::Left:
+            return paddedLeft(column.width);
+        case QsoPadding::Right:
+            return paddedRight(column.width);
+        case QsoPadding::None:
+            break;
+        }
+        return token();
+    }
+
+    void blank()
+    {
+        if (at_ < text_.size() && text_[at_] == ' ') {
+            ++at_;
+        } else {
+            ok_ = false;
+        }
+    }
+
+    bool ok() const { return ok_; }
+
+private:
+    std::string paddedLeft(std::size_t width)
+    {
+        if (at_ + width <= text_.size() && text_.find_first_not_of(' ', at_) >= at_ + width) {
+            at_ += width;
+            return std::string();
+        }
+        at_ = text_.find_first_not_of(' ', at_);
+        return token();
+    }
+
+    std::string paddedRight(std::size_t width)
+    {
+        const std::size_t start = at_;
+        const std::string value = token();
+        if (at_ < start + width) {
+            if (start + width > text_.size() ||
+                text_.find_first_not_of(' ', at_) < start + width) {
+                ok_ = false;
+            }
+            at_ = start + width;
+        }
+        return value;
+    }
+
+    std::string rest()
+    {
+        const std::string value = at_ < text_.size() ? text_.substr(at_) : std::string();
+        at_ = text_.size();
+        return value;
+    }
+
+    std::string token()
+    {
+        if (at_ >= text_.size()) {
+            ok_ = false;
+            return std::string();
+        }
+        const std::size_t end = std::min(text_.find(' ', at_), text_.size());
+        const std::string value = text_.substr(at_, end - at_);
+        at_ = end;
+        return value;
+    }
+
+    const std::string& text_;
+    std::size_t at_ = 0;
+    bool ok_ = true;
+};
+
+}  // namespace
+
+CabrilloLines::CabrilloLines(const std::string& bytes) : bytes_(bytes)
+{
+    const std::string Bom = "\xEF\xBB\xBF";
+    if (bytes_.compare(0, Bom.size(), Bom) == 0) {
+        byteOrderMark_ = true;
+        at_ = Bom.size();
+    }
+}
+
+bool CabrilloLines::next(CabrilloLine& line)
+{
+    if (at_ >= bytes_.size()) {
+        return false;
+    }
+    const std::size_t end = std::min(bytes_.find_first_of("\r\n", at_), bytes_.size());
+    line.number = ++number_;
+    line.text.assign(bytes_, at_, end - at_);
+    if (end == bytes_.size()) {
+        line.end = LineEnd::None;
+        at_ = end;
+    } else if (bytes_[end] == '\n') {
+        line.end = LineEnd::Lf;
+        at_ = end + 1;
+    } else if (end + 1 < bytes_.size() && bytes_[end + 1] == '\n') {
+        line.end = LineEnd::CrLf;
+        at_ = end + 2;
+    } else {
+        line.end = LineEnd::Cr;
+        at_ = end + 1;
+    }
+    const std::size_t colon = line.text.find(':');
+    line.tagged = colon != std::string::npos;
+    line.tag = tagOf(line.text.substr(0, colon));
+    line.value.clear();
+    if (line.tagged) {
+        const std::size_t value = line.text.compare(colon, 2, ": ") == 0 ? colon + 2 : colon + 1;
+        line.value.assign(line.text, value, std::string::npos);
+    }
+    return true;
+}
+
+std::vector<std::string> qsoWords(const std::string& value)
+{
+    std::vector<std::string> result;
+    std::size_t at = value.find_first_not_of(Blanks);
+    while (at != std::string::npos) {
+        const std::size_t end = value.find_first_of(Blanks, at);
+        result.push_back(value.substr(at, end == std::string::npos ? end : end - at));
+        at = end == std::string::npos ? end : value.find_first_not_of(Blanks, end);
+    }
+    return result;
+}
+
+bool readQsoColumns(const std::string& value, QsoColumnValues& fields)
+{
+    ColumnWalker walker(value);
+    for (std::size_t i = 0; i < QsoColumnCount; ++i) {
+        if (i > 0) {
+            walker.blank();
+        }
+        fields[i] = walker.read(qsoColumns()[i], i + 1 == QsoColumnCount);
+    }
+    return walker.ok();
+}

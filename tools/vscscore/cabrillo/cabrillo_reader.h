@@ -1,0 +1,52 @@
+// Reading Cabrillo text, for every reader of it (the export's read-back, lint, a cross-check):
+// the one line splitter, tag lines as robots read them, and QSO lines split into fields.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "cabrillo/qso_columns.h"
+
+enum class LineEnd {
+    CrLf,
+    Lf,
+    Cr,    // a lone CR
+    None,  // the last line, with no end
+};
+
+struct CabrilloLine {
+    std::size_t number = 0;  // from 1
+    std::string text;        // the whole line without its end (and without a byte-order mark)
+    LineEnd end = LineEnd::None;
+    bool tagged = false;     // the line has a colon
+    std::string tag;         // the text before the colon (the whole line when there is none),
+                             // blanks and tabs trimmed, upper case: as robots compare tags
+    std::string value;       // after the colon and one blank after it, as written
+};
+
+// The one line splitter: CR LF, LF or a lone CR ends a line; a UTF-8 byte-order mark before
+// the first line is skipped and reported.
+class CabrilloLines {
+public:
+    explicit CabrilloLines(const std::string& bytes);
+
+    bool byteOrderMark() const { return byteOrderMark_; }
+
+    // The next line; false after the last.
+    bool next(CabrilloLine& line);
+
+private:
+    const std::string& bytes_;
+    std::size_t at_ = 0;
+    std::size_t number_ = 0;
+    bool byteOrderMark_ = false;
+};
+
+// A QSO line's value split into fields as robots read it: runs of blanks and tabs separate.
+std::vector<std::string> qsoWords(const std::string& value);
+
+// A QSO line's value read by the contest's columns (cabrillo/qso_columns.h), as the plug-in
+// lays them out: a field wider than its column pushes the rest right, so columns are found
+// from the values. False when the line does not fill its columns; the fields read are kept.
+bool readQsoColumns(const std::string& value, QsoColumnValues& fields);

@@ -1,0 +1,25 @@
+// The one table of commands.
+#include "command_table.h"
+
+namespace {
+
+const Command Commands[] = {
+    {"score", "LOG.adi", 1, true, false, scoreCommand},
+    {"export", "LOG.adi", 1, true, false, exportCommand},
+    {"check", "LOG.adi CALL BAND MODE", 4, true, false, checkCommand},
+    {"audit", "LOG.adi", 1, true, false, auditCommand},
+    {"lint", "FILE.cbr", 1, false, false, lintCommand},
+    {"report", "LOG.adi", 1, true, true, reportCommand},
+};
+
+}  // namespace
+
+const Command* findCommand(const std::string& name)
+{
+    for (const Command& command : Commands) {
+        if (name == command.name) {
+            return &command;
+        }
+    }
+    return nullptr;
+}

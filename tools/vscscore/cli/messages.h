@@ -1,0 +1,16 @@
+// What vscscore says on standard error, and the counts its messages share.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+extern const char ProgramName[];
+
+// "vscscore: line" on standard error.
+void say(const std::string& line);
+
+// Says the reason and where help is; returns the usage error's status.
+int usageError(const std::string& reason);
+
+// "1 warning", "2 warnings".
+std::string counted(std::size_t count, const std::string& noun);

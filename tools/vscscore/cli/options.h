@@ -1,0 +1,16 @@
+// vscscore's command line: options anywhere, the command and its operands, each checked.
+#pragma once
+
+#include <string>
+
+#include "commands.h"
+
+// Reads the command line into options; empty, or the usage error to report. -h or --help
+// ends the reading with options.help set.
+std::string parseArguments(int argc, char** argv, Options& options);
+
+// --date: YYYY-MM-DD or YYYYMMDD, a day of the calendar.
+bool parseDate(std::string text, DateRecord& date);
+
+// The contest period of --date and --hours; empty, or why --hours cannot be taken.
+std::string contestPeriod(const Options& options, const DateRecord& date, ContestPeriod& period);

@@ -1,0 +1,40 @@
+// vscscore check: may this station be worked now, after the log's contacts?
+#include <cstdio>
+
+#include "adif_contact.h"
+#include "commands.h"
+#include "console_text.h"
+#include "exit_status.h"
+#include "host_calls.h"
+#include "messages.h"
+#include "plugin_session.h"
+#include "scoring/band_plan.h"
+
+int checkCommand(const CommandContext& context)
+{
+    PluginSession session(context);
+    if (!session.load()) {
+        return NoPlugin;
+    }
+    session.feedLog(0);
+    const std::vector<std::string>& operands = context.options.operands;
+    const std::string call = hostCallsign(operands[1]);
+    const std::string& typed = operands[2];
+    const std::string mode = hostMode(operands[3], std::string());
+    std::string band = hostBand(typed);
+    if (band.empty()) {
+        band = hostBand(typed + "m");
+    }
+    if (band.empty()) {
+        return usageError("unknown band " + typed);
+    }
+    char warning[WarningBufferSize] = {};
+    const int accepted = hostCheckCall(session.plugin(), call, mode, band, warning);
+    std::string line = call + " " + band + " " + mode + ": " +
+                       (accepted != 0 ? "accepted" : "refused");
+    if (warning[0] != '\0') {
+        line += ": " + cp1251ToUtf8(warning);
+    }
+    std::printf("%s\n", line.c_str());
+    return accepted != 0 ? Clean : Found;
+}

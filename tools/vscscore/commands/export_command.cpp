@@ -1,0 +1,146 @@
+// vscscore export: the plug-in writes the Cabrillo file; it is read back against the log and
+// linted.
+#include <cstdio>
+
+#include "cabrillo/file_base.h"
+#include "commands.h"
+#include "exit_status.h"
+#include "export_read_back.h"
+#include "file_bytes.h"
+#include "file_identity.h"
+#include "lint_command.h"
+#include "messages.h"
+#include "plugin_session.h"
+
+namespace {
+
+// The QSO line's mode for the host's mode, as the contest's Cabrillo form has it: kept here
+// apart from the plug-in's own mapping, so that a fault in that shows.
+std::string expectedMode(const std::string& hostMode)
+{
+    if (hostMode == "CW") {
+        return "CW";
+    }
+    return hostMode == "SSB" ? "PH" : "PM";
+}
+
+std::string printed(const char* pattern, int a, int b, int c = 0)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, pattern, a, b, c);
+    return text;
+}
+
+// The QSO line the contact should have, from what the log says.
+CabrilloQso expectedQso(const LogContact& contact, const std::string& ownCall)
+{
+    const HostContact& c = contact.host;
+    const DateTimeParts& when = contact.when;
+    CabrilloQso qso;
+    qso.line = contact.record;
+    qso.frequencyKHz = std::to_string(c.frequencyHz / 1000);
+    qso.mode = expectedMode(c.mode);
+    qso.date = printed("%04d-%02d-%02d", when.year, when.month, when.day);
+    qso.time = printed("%02d%02d", when.hour, when.minute);
+    qso.ownCall = ownCall;
+    qso.rstSent = c.rstSent;
+    qso.exchSent = c.exchSent;
+    qso.call = c.call;
+    qso.rstRcvd = c.rstRcvd;
+    qso.exchRcvd = c.exchRcvd;
+    qso.band = c.band;
+    qso.loggedMode = c.mode;
+    return qso;
+}
+
+int readBack(const CommandContext& context, const std::string& name, const std::string& call)
+{
+    std::string bytes;
+    std::string error;
+    if (!readFileBytes(name, bytes, error)) {
+        say(error + "; the file was not read back");
+        return Errors;
+    }
+
+    const LintReport lint = lintCabrillo(bytes, context.period);
+    CabrilloFile cabrillo = readCabrillo(bytes);
+    bytes = std::string();
+    // The operator may change the callsign in the header form; the lines follow it.
+    const std::string* own = cabrilloHeader(cabrillo, "CALLSIGN");
+    std::vector<std::string> problems = cabrillo.problems;
+    const std::string ownCall = own != nullptr ? *own : call;
+    const std::vector<LogContact>& contacts = context.log->contacts;
+    const auto expectedAt = [&contacts, &ownCall](std::size_t i) {
+        return expectedQso(contacts[i], ownCall);
+    };
+    for (const std::string& problem : compareQsos(cabrillo, contacts.size(), expectedAt)) {
+        problems.push_back(problem);
+    }
+    if (!lint.unreadable.empty()) {
+        problems.push_back(lint.unreadable);
+    }
+    for (const std::string& problem : problems) {
+        std::printf("%s: %s\n", name.c_str(), problem.c_str());
+    }
+    printLintFindings(name, lint);
+    // What only the log knows: which records the host gave a mode that is none, which
+    // contacts ended up outside their band.
+    const std::vector<std::string> warnings = logWarnings(cabrillo);
+    for (const std::string& warning : warnings) {
+        std::printf("%s: warning: %s\n", name.c_str(), warning.c_str());
+    }
+    const std::string* claimed = cabrilloHeader(cabrillo, "CLAIMED-SCORE");
+    if (claimed != nullptr) {
+        warnUnlessClaimedSaved(*claimed);
+    }
+    const std::string counts =
+        lintCounts(lint) + (warnings.empty()
+                                ? std::string()
+                                : ", " + counted(warnings.size(), "warning from the log"));
+    if (problems.empty()) {
+        std::printf("%s: %s: every contact once, field for field; %s\n", name.c_str(),
+                    counted(cabrillo.qsos.size(), "QSO line").c_str(), counts.c_str());
+        const int status = lintStatus(lint);
+        return status == Clean && !warnings.empty() ? Found : status;
+    }
+    std::printf("%s: %s, %s\n", name.c_str(), counted(problems.size(), "problem").c_str(),
+                counts.c_str());
+    return Errors;
+}
+
+}  // namespace
+
+// The plug-in alone writes the file; whether it did is its own report's to say, and whether
+// the file there is new, the file's identity's.
+int exportCommand(const CommandContext& context)
+{
+    PluginSession session(context);
+    if (!session.load()) {
+        return NoPlugin;
+    }
+    const std::string call = session.call();
+    const std::string name = cabrilloFileBase(call) + ".cbr";
+    const FileIdentity before = fileIdentity(name);
+    session.feedLog(1);
+    int score = 0;
+    const std::string report = session.requestResult(score);
+    const FileIdentity after = fileIdentity(name);
+    if (report.find("File not produced: " + name) != std::string::npos) {
+        say("the plug-in could not write " + name +
+            (before.exists ? "; the earlier " + name + " is left as it was" : std::string()));
+        return Errors;
+    }
+    if (report.find("File produced: " + name) == std::string::npos) {
+        say("the plug-in reported no " + name + "; it reported: " +
+            (report.empty() ? std::string("nothing") : report.substr(0, report.find('\n'))));
+        return Errors;
+    }
+    if (!after.exists || after == before) {
+        say("the plug-in reported " + name + " produced, but " +
+            (after.exists ? "the file there is the earlier one" : "there is none"));
+        return Errors;
+    }
+    // Its store is not needed for the read-back; it would only double the peak.
+    session.unload();
+    return readBack(context, name, call);
+}

@@ -1,0 +1,17 @@
+// vscscore score: the log fed to the plug-in, its summary printed, its claimed score checked.
+#include "commands.h"
+#include "exit_status.h"
+#include "plugin_session.h"
+
+int scoreCommand(const CommandContext& context)
+{
+    PluginSession session(context);
+    if (!session.load()) {
+        return NoPlugin;
+    }
+    session.feedLog(0);
+    int score = 0;
+    session.requestResult(score);
+    warnUnlessClaimedSaved(std::to_string(score));
+    return Clean;
+}
