@@ -154,30 +154,35 @@ void timeAxis(SvgCanvas& svg, const TimeAxis& axis, int64_t bottom)
              "title");
 }
 
-// The off periods the axis leaves out, hatched from top to bottom; breaks that share a unit
-// (when there are hundreds) share one mark.
+// The off periods the axis leaves out, hatched from top to bottom; breaks that touch (when
+// there are hundreds) share one mark.
 void breakMarks(SvgCanvas& svg, const LogReport& report, const TimeAxis& axis, int64_t top,
                 int64_t bottom)
 {
     const std::vector<AxisSegment>& segments = axis.segments();
     const int64_t width = std::max<int64_t>(2, axis.breakWidth());
+    auto markX = [&](std::size_t i) {
+        return axis.breakWidth() > 0 ? segments[i].x1 : segments[i].x1 - 1;
+    };
     for (std::size_t i = 0; i + 1 < segments.size();) {
-        std::size_t end = i + 1;
-        while (end + 1 < segments.size() && segments[end].x1 == segments[i].x1) {
-            ++end;
+        const int64_t x = markX(i);
+        int64_t end = x + width;
+        std::size_t next = i + 1;
+        while (next + 1 < segments.size() && markX(next) <= end) {
+            end = std::max(end, markX(next) + width);
+            ++next;
         }
         const OffPeriod& first = report.offPeriods[i];
-        const OffPeriod& last = report.offPeriods[end - 1];
+        const OffPeriod& last = report.offPeriods[next - 1];
         const std::string tip =
-            end - i == 1 ? "off " + minuteText(first.firstMinute, "%Y-%m-%d %H%M") + " - " +
-                               minuteText(first.lastMinute, "%Y-%m-%d %H%M") + ", " +
-                               durationText(first.minutes()) + ", cut out"
-                         : std::to_string(end - i) + " off periods between " +
-                               minuteText(first.firstMinute, "%Y-%m-%d %H%M") + " and " +
-                               minuteText(last.lastMinute, "%Y-%m-%d %H%M") + ", cut out";
-        const int64_t x = axis.breakWidth() > 0 ? segments[i].x1 : segments[i].x1 - 1;
-        svg.rect(x, top, width, bottom - top, "off", "url(#off-hatch)", tip);
-        i = end;
+            next - i == 1 ? "off " + minuteText(first.firstMinute, "%Y-%m-%d %H%M") + " - " +
+                                minuteText(first.lastMinute, "%Y-%m-%d %H%M") + ", " +
+                                durationText(first.minutes()) + ", cut out"
+                          : std::to_string(next - i) + " off periods between " +
+                                minuteText(first.firstMinute, "%Y-%m-%d %H%M") + " and " +
+                                minuteText(last.lastMinute, "%Y-%m-%d %H%M") + ", cut out";
+        svg.rect(x, top, end - x, bottom - top, "off", "url(#off-hatch)", tip);
+        i = next;
     }
 }
 
@@ -457,6 +462,58 @@ void columnRuns(SvgCanvas& svg, const LogReport& report, const TimeAxis& axis,
     }
 }
 
+// The hour under every few bars and under the first bar after a break, which wins where they
+// meet; the date under the first label of each day where there is room for it.
+void hourLabels(SvgCanvas& svg, const LogReport& report, const std::vector<HourSlot>& slots,
+                bool hourly, int64_t bottom)
+{
+    if (slots.empty()) {
+        return;
+    }
+    const bool withYear = minuteText(report.hours.front().hour * 60, "%Y") !=
+                          minuteText(report.hours.back().hour * 60, "%Y");
+    const int64_t dateRoom = withYear ? 80 : 52;
+    const auto count = static_cast<int64_t>(slots.size());
+    const int64_t every = hourly ? (count + 23) / 24 : (count * dateRoom + 879) / 880;
+    auto middle = [&](int64_t i) { return Left + (2 * i + 1) * (Right - Left) / (2 * count); };
+    auto afterBreak = [&](int64_t i) {
+        return i == 0 || slots[static_cast<std::size_t>(i - 1)].hours == 0;
+    };
+    std::vector<int64_t> picked;
+    for (bool first : {true, false}) {
+        for (int64_t i = 0; i < count; ++i) {
+            if (slots[static_cast<std::size_t>(i)].hours == 0 ||
+                (first ? !afterBreak(i) : i % every != 0)) {
+                continue;
+            }
+            const bool clear = std::none_of(picked.begin(), picked.end(), [&](int64_t other) {
+                return std::abs(middle(other) - middle(i)) < (hourly ? 20 : dateRoom);
+            });
+            if (clear) {
+                picked.push_back(i);
+            }
+        }
+    }
+    std::sort(picked.begin(), picked.end());
+    int64_t lastDay = std::numeric_limits<int64_t>::min();
+    int64_t lastDateX = std::numeric_limits<int64_t>::min() / 2;
+    for (int64_t i : picked) {
+        const int64_t hour = report.hours[slots[static_cast<std::size_t>(i)].firstRow].hour;
+        const int64_t x = middle(i);
+        const char* anchor = x + dateRoom / 2 > Width ? "end" : "middle";
+        int64_t y = bottom + 18;
+        if (hourly) {
+            svg.text(x, y, minuteText(hour * 60, "%H"), "middle");
+            y += 14;
+        }
+        if (floorDiv(hour, 24) != lastDay && x - lastDateX >= dateRoom) {
+            svg.text(x, y, minuteText(hour * 60, dayPattern(withYear)), anchor);
+            lastDay = floorDiv(hour, 24);
+            lastDateX = x;
+        }
+    }
+}
+
 }  // namespace
 
 std::string bandColour(std::size_t band)
@@ -487,16 +544,9 @@ std::string hourlyRateChart(const LogReport& report)
     const ValueScale scale = valueScaleOf(0, highest, top, bottom);
     valueAxis(svg, scale, rowsEach == 1 ? "QSOs" : "QSOs an hour");
 
-    const bool withYear =
-        !report.hours.empty() &&
-        minuteText(report.hours.front().hour * 60, "%Y") !=
-            minuteText(report.hours.back().hour * 60, "%Y");
     const auto slots = static_cast<int64_t>(std::max<std::size_t>(1, slotList.size()));
-    const int64_t labelEvery = rowsEach == 1 ? (slots + 23) / 24 : (slots * 80 + 879) / 880;
-    int64_t lastDay = std::numeric_limits<int64_t>::min();
     for (int64_t i = 0; i < static_cast<int64_t>(slotList.size()); ++i) {
         const HourSlot& slot = slotList[static_cast<std::size_t>(i)];
-        const HourRow& row = report.hours[slot.firstRow];
         const int64_t x0 = Left + i * (Right - Left) / slots;
         const int64_t x1 = Left + (i + 1) * (Right - Left) / slots;
         if (slot.hours == 0) {
@@ -525,20 +575,8 @@ std::string hourlyRateChart(const LogReport& report)
             svg.rect(barX, above, barWidth, below - above, "bar", bandColour(b),
                      slotTip(report, slot, bandLabel(report.bands[b]), tally));
         }
-        if (i % labelEvery != 0) {
-            continue;
-        }
-        int64_t y = bottom + 18;
-        if (rowsEach == 1) {
-            svg.text((x0 + x1) / 2, y, minuteText(row.hour * 60, "%H"), "middle");
-            y += 14;
-        }
-        if (floorDiv(row.hour, 24) != lastDay) {
-            svg.text((x0 + x1) / 2, y, minuteText(row.hour * 60, dayPattern(withYear)),
-                     "middle");
-            lastDay = floorDiv(row.hour, 24);
-        }
     }
+    hourLabels(svg, report, slotList, rowsEach == 1, bottom);
     svg.line(Left, bottom, Right, bottom, "axis");
     svg.text((Left + Right) / 2, bottom + 46,
              rowsEach == 1 ? "Clock hour (UTC)"

@@ -2,6 +2,7 @@
 #include "report_html.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "report_charts.h"
 #include "svg_canvas.h"
@@ -31,8 +32,8 @@ const char Style[] =
 
 // The page lists this many findings and off periods; the text report and the audit have all.
 const std::size_t MostListed = 100;
-// A rate sheet longer than this shows on the page by UTC day.
-const std::size_t MostHourRows = 168;
+// A rate sheet longer than this shows on the page by UTC day, month or year.
+const std::size_t MostRateRows = 168;
 
 std::string box(const std::string& table, bool tall = false)
 {
@@ -50,53 +51,68 @@ std::string td(const std::string& text)
     return "<td>" + escapeMarkup(text) + "</td>";
 }
 
-// One row per UTC day with contacts, a row for each run of days without.
-std::vector<HourRow> dayRows(const LogReport& report)
+// The rate sheet by a coarser period: a row for each UTC day, month or year with contacts,
+// named by its pattern.
+std::vector<HourRow> periodRows(const LogReport& report, const char* pattern,
+                                std::vector<std::string>& names)
 {
-    std::vector<HourRow> days;
+    std::vector<HourRow> rows;
+    names.clear();
     for (const HourRow& row : report.hours) {
         if (row.emptyHours > 0) {
             continue;
         }
-        const int64_t day = row.hour >= 0 ? row.hour / 24 : -((-row.hour + 23) / 24);
-        if (!days.empty() && days.back().hour / 24 == day) {
-            for (std::size_t b = 0; b < row.bands.size(); ++b) {
-                days.back().bands[b].qsos += row.bands[b].qsos;
-                days.back().bands[b].points += row.bands[b].points;
-            }
-            days.back().total.qsos += row.total.qsos;
-            days.back().total.points += row.total.points;
+        const std::string name = minuteText(row.hour * 60, pattern);
+        if (names.empty() || names.back() != name) {
+            names.push_back(name);
+            rows.push_back(row);
             continue;
         }
-        if (!days.empty() && day > days.back().hour / 24 + 1) {
-            HourRow gap;
-            gap.hour = (days.back().hour / 24 + 1) * 24;
-            gap.emptyHours = static_cast<std::size_t>(day * 24 - gap.hour);
-            days.push_back(gap);
+        for (std::size_t b = 0; b < row.bands.size(); ++b) {
+            rows.back().bands[b].qsos += row.bands[b].qsos;
+            rows.back().bands[b].points += row.bands[b].points;
         }
-        days.push_back(row);
-        days.back().hour = day * 24;
+        rows.back().total.qsos += row.total.qsos;
+        rows.back().total.points += row.total.points;
     }
-    return days;
+    return rows;
 }
 
 std::string rateTable(const LogReport& report)
 {
-    const bool byDay = report.hours.size() > MostHourRows;
+    // The finest period that keeps the table within MostRateRows rows.
+    struct Period {
+        const char* heading;
+        const char* pattern;
+    };
+    static const Period Periods[] = {{"Hour (UTC)", "%Y-%m-%d %H00"},
+                                     {"Day (UTC)", "%Y-%m-%d"},
+                                     {"Month (UTC)", "%Y-%m"},
+                                     {"Year (UTC)", "%Y"}};
+    std::size_t period = 0;
+    std::vector<HourRow> rows = report.hours;
+    std::vector<std::string> names;
+    for (const HourRow& row : rows) {
+        names.push_back(minuteText(row.hour * 60, Periods[0].pattern));
+    }
+    while (rows.size() > MostRateRows && period + 1 < std::size(Periods)) {
+        ++period;
+        rows = periodRows(report, Periods[period].pattern, names);
+    }
+
     std::string out = "<table class=\"rates\">\n<thead><tr><th>";
-    out += byDay ? "Day (UTC)" : "Hour (UTC)";
+    out += Periods[period].heading;
     out += "</th>";
     for (const std::string& band : report.bands) {
         out += "<th>" + escapeMarkup(bandLabel(band)) + "</th>";
     }
     out += "<th>Total</th></tr></thead>\n<tbody>\n";
-    const std::vector<HourRow> rows = byDay ? dayRows(report) : report.hours;
-    for (const HourRow& row : rows) {
-        out += "<tr>" + td(minuteText(row.hour * 60, byDay ? "%Y-%m-%d" : "%Y-%m-%d %H00"));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const HourRow& row = rows[r];
+        out += "<tr>" + td(names[r]);
         if (row.emptyHours > 0) {
-            const std::size_t count = byDay ? row.emptyHours / 24 : row.emptyHours;
             out += "<td colspan=\"" + std::to_string(report.bands.size() + 1) + "\">" +
-                   std::to_string(count) + (byDay ? " day" : " hour") + (count == 1 ? "" : "s") +
+                   std::to_string(row.emptyHours) + (row.emptyHours == 1 ? " hour" : " hours") +
                    " with no contact</td></tr>\n";
             continue;
         }
@@ -110,10 +126,9 @@ std::string rateTable(const LogReport& report)
         out += td(cell(tally));
     }
     out += td(cell(report.total)) + "</tr></tfoot>\n</table>\n";
-    return box(out, true) +
-           (byDay ? "<p>By UTC day: the text report (<code>vscscore report</code>) has every "
-                    "hour.</p>\n"
-                  : "");
+    return box(out, true) + (period > 0 ? "<p>Periods with contacts only; the text report "
+                                          "(<code>vscscore report</code>) has every hour.</p>\n"
+                                        : "");
 }
 
 std::string bandTable(const LogReport& report)
