@@ -2,8 +2,8 @@
 # Times vscscore's score, audit and report (with the page) on generated logs of 200 000
 # contacts by default, in build/bench-report, in three shapes: over 48 hours, spread over 300
 # days, and over 48 hours with one stray contact a year later. Prints the times, the page's and
-# the text's sizes and, with chromium installed, how long headless Chromium takes to draw each
-# page. Never fails on speed. Needs bash for its time keyword.
+# the text's sizes and, with chromium installed, how long headless Chromium takes to lay out
+# and to draw each page. Never fails on speed. Needs bash for its time keyword.
 # Usage: scripts/bench-report.sh [CONTACTS]
 set -eu
 cd "$(dirname "$0")/.."
@@ -72,17 +72,40 @@ timed() {
     bash -c 'TIMEFORMAT="%R s (CPU %U+%S s)"; time "$@" >/dev/null 2>&1' timed "$@" 2>&1 |
         tail -n 1
 }
-# Seconds headless Chromium takes to load, lay out and draw a page into a screenshot.
-drawn() {
-    rm -rf profile shot.png
+# Milliseconds headless Chromium takes to load a page and lay it out, measured inside the
+# browser from a harness page (its start-up left out), and the page's height; then the wall
+# time of a whole run that draws it into a 1024-unit-wide screenshot, start-up included.
+cat >harness.html <<'EOF'
+<!DOCTYPE html><html><body><pre id="t">no figure</pre><script>
+const f = document.createElement('iframe');
+const t0 = performance.now();
+f.style.width = '1024px';
+f.onload = () => {
+    const height = f.contentDocument.documentElement.getBoundingClientRect().height;
+    document.getElementById('t').textContent = 'laid out in ' +
+        Math.round(performance.now() - t0) + ' ms (' + Math.round(height) + ' units high)';
+};
+f.src = new URLSearchParams(location.search).get('page');
+document.body.appendChild(f);
+</script></body></html>
+EOF
+chromium_run() {
+    rm -rf profile
     mkdir profile
-    start=$(date +%s%N)
-    HOME=$PWD timeout 120 chromium --headless --no-sandbox --disable-gpu --no-first-run \
+    HOME=$PWD timeout 180 chromium --headless --no-sandbox --disable-gpu --no-first-run \
         --disable-background-networking --disable-component-update --disable-sync \
-        --user-data-dir="$PWD/profile" --hide-scrollbars --window-size=1024,4000 \
-        --screenshot="$PWD/shot.png" "file://$PWD/$1" >chromium.log 2>&1 || true
+        --user-data-dir="$PWD/profile" --hide-scrollbars "$@" 2>chromium.log
+}
+drawn() {
+    laid=$(chromium_run --allow-file-access-from-files --dump-dom \
+        "file://$PWD/harness.html?page=$1" | sed -n 's/.*\(laid out in [^<]*\)<.*/\1/p')
+    rm -f shot.png
+    start=$(date +%s%N)
+    chromium_run --window-size=1024,4000 --screenshot="$PWD/shot.png" "file://$PWD/$1" \
+        >/dev/null || true
     end=$(date +%s%N)
-    [ -s shot.png ] && echo "$(((end - start) / 1000000)) ms" || echo "failed"
+    [ -s shot.png ] && shot="$(((end - start) / 1000000)) ms" || shot=failed
+    echo "${laid:-failed}; a screenshot run $shot"
 }
 
 for shape in "48h 2 0" "days 300 0" "stray 2 1"; do
@@ -100,10 +123,10 @@ for shape in "48h 2 0" "days 300 0" "stray 2 1"; do
     echo "  $1.html: $(wc -c <"$1.html") bytes; text report: $(wc -l <"$1.txt") lines," \
         "$(wc -c <"$1.txt") bytes"
     if command -v chromium >/dev/null 2>&1; then
-        echo "  chromium draws $1.html in $(drawn "$1.html")"
+        echo "  chromium: $1.html $(drawn "$1.html")"
     fi
 done
 if command -v chromium >/dev/null 2>&1; then
     printf '<!DOCTYPE html>\n<title>empty</title>\n' >empty.html
-    echo "chromium draws an empty page in $(drawn empty.html)"
+    echo "chromium: an empty page $(drawn empty.html)"
 fi
