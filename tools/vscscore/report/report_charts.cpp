@@ -1,6 +1,6 @@
 // Lays the charts out in whole SVG units; every scale is integer arithmetic, so a page comes
 // out byte for byte the same from every build. The charts draw from tallies per pixel column
-// (or per clock hour), never an element per contact, so a page weighs the same at any size.
+// (or per clock hour), never an element per contact, so a page stays small whatever the log.
 #include "report_charts.h"
 
 #include <algorithm>
