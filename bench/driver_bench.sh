@@ -1,11 +1,13 @@
 #!/bin/sh
-# The driver's cases: vscscore score, export (with its read-back) and audit of a generated
-# log with many repeats, natively. Prints the CPU time (user and system), the elapsed time and
-# the peak memory of each run
-# beside the memory budget: twice the log file's size plus the plug-in's 420 bytes a contact.
-# Never fails on speed.
+# The driver's cases: vscscore score, export (with its read-back), audit and report (with its
+# page) of a generated log with many repeats, natively. Prints the CPU time (user and system),
+# the elapsed time and the peak memory of each run
+# beside the memory budget: twice the log file's size plus the plug-in's 420 bytes a contact,
+# and the size of the report's page. Never fails on speed.
 # Usage: driver_bench.sh DRIVER [CONTACTS...]   (default: 200000)
-# STATS_BENCH_COMMANDS picks the commands (default: score export audit).
+# STATS_BENCH_COMMANDS picks the commands (default: score export audit report);
+# STATS_BENCH_SHAPES the logs (default: steady, 2 seconds apart; days, spread over 300 days;
+# stray, steady with one more contact a year later).
 set -eu
 driver=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 shift
@@ -13,18 +15,30 @@ here=$(cd "$(dirname "$0")" && pwd)
 [ $# -gt 0 ] || set -- 200000
 mkdir -p driver-bench/Plugins
 cd driver-bench
-printf '%-8s %-7s %8s %8s %8s %8s %10s\n' contacts command "file MB" "CPU s" \
-    "elapsed" "peak MB" "budget MB"
+printf '%-8s %-6s %-7s %8s %8s %8s %8s %10s %8s\n' contacts shape command "file MB" "CPU s" \
+    "elapsed" "peak MB" "budget MB" "page KB"
 for n in "$@"; do
-    awk -v n="$n" -f "$here/driver_log.awk" >log.adi
-    bytes=$(wc -c <log.adi)
-    for command in ${STATS_BENCH_COMMANDS:-score export audit}; do
-        /usr/bin/time -f '%U %S %e %M' -o usage.txt "$driver" "$command" log.adi \
-            </dev/null >/dev/null 2>stderr.txt || true
-        # time puts a line of its own before the figures when the status is not 0.
-        tail -n 1 usage.txt | awk -v n="$n" -v c="$command" -v b="$bytes" '{
-            printf "%-8d %-7s %8.1f %8.2f %8.2f %8.1f %10.1f\n", n, c, b / 1e6, $1 + $2, $3,
-                   $4 / 1024, (2 * b + 420 * n) / 1048576
-        }'
+    for shape in ${STATS_BENCH_SHAPES:-steady days stray}; do
+        case $shape in
+            days) awk -v n="$n" -v days=300 -f "$here/driver_log.awk" >log.adi ;;
+            stray) awk -v n="$n" -v stray=1 -f "$here/driver_log.awk" >log.adi ;;
+            *) awk -v n="$n" -f "$here/driver_log.awk" >log.adi ;;
+        esac
+        bytes=$(wc -c <log.adi)
+        for command in ${STATS_BENCH_COMMANDS:-score export audit report}; do
+            rm -f page.html
+            words=$command
+            [ "$command" = report ] && words="report --html page.html"
+            /usr/bin/time -f '%U %S %e %M' -o usage.txt "$driver" $words log.adi \
+                </dev/null >/dev/null 2>stderr.txt || true
+            page=-
+            [ -f page.html ] && page=$(($(wc -c <page.html) / 1024))
+            # time puts a line of its own before the figures when the status is not 0.
+            tail -n 1 usage.txt | awk -v n="$n" -v s="$shape" -v c="$command" -v b="$bytes" \
+                -v p="$page" '{
+                printf "%-8d %-6s %-7s %8.1f %8.2f %8.2f %8.1f %10.1f %8s\n", n, s, c, b / 1e6,
+                       $1 + $2, $3, $4 / 1024, (2 * b + 420 * n) / 1048576, p
+            }'
+        done
     done
 done

@@ -1,9 +1,39 @@
 # Writes an ADIF log of n contacts for the driver's benchmark: 2 seconds apart from
 # 2025-02-15 00:00 on, n/10 stations each worked about ten times over six bands and two modes,
-# so the log holds exact repeats and contacts made too early.
-# Usage: awk -v n=200000 -f driver_log.awk >log.adi
+# so the log holds exact repeats and contacts made too early. days spreads them evenly over
+# that many days instead; stray adds one more contact a year after the last.
+# Usage: awk -v n=200000 [-v days=300] [-v stray=1] -f driver_log.awk >log.adi
 function field(name, value) {
     printf "<%s:%d>%s", name, length(value), value
+}
+# Days since 2025-02-15 as YYYYMMDD (civil calendar from days since 1970-01-01).
+function date(day,    z, era, doe, yoe, doy, mp, d, m, y) {
+    z = day + 20134 + 719468
+    era = int(z / 146097)
+    doe = z - era * 146097
+    yoe = int((doe - int(doe / 1460) + int(doe / 36524) - int(doe / 146096)) / 365)
+    doy = doe - (365 * yoe + int(yoe / 4) - int(yoe / 100))
+    mp = int((5 * doy + 2) / 153)
+    d = doy - int((153 * mp + 2) / 5) + 1
+    m = mp < 10 ? mp + 3 : mp - 9
+    y = yoe + era * 400 + (m <= 2)
+    return sprintf("%04d%02d%02d", y, m, d)
+}
+function contact(second, k, b, mode) {
+    field("CALL", sprintf("Q%dB%04d", k % 10, k))
+    field("QSO_DATE", date(int(second / 86400)))
+    second %= 86400
+    field("TIME_ON", sprintf("%02d%02d%02d", int(second / 3600), int(second / 60) % 60,
+                             second % 60))
+    field("BAND", band[b])
+    field("FREQ", freq[b])
+    field("MODE", mode)
+    field("RST_SENT", "599")
+    field("RST_RCVD", "599")
+    field("STX_STRING", "5")
+    field("SRX_STRING", sprintf("%d", 1 + k % 40))
+    field("STATION_CALLSIGN", "Q9VSC")
+    printf "<EOR>\n"
 }
 BEGIN {
     split("1.820 3.520 7.020 14.020 21.020 28.020", freq, " ")
@@ -14,23 +44,11 @@ BEGIN {
     }
     printf "driver benchmark log\n<ADIF_VER:5>3.1.4<EOH>\n"
     for (i = 0; i < n; i++) {
-        second = i * 2
-        day = 15 + int(second / 86400)
-        second %= 86400
+        second = days ? int(i * days * 86400 / n) : i * 2
         k = (i % 50 == 1) ? k : (i * 7919) % stations
-        b = 1 + (i * 31 + k) % 6
-        field("CALL", sprintf("Q%dB%04d", k % 10, k))
-        field("QSO_DATE", sprintf("202502%02d", day))
-        field("TIME_ON", sprintf("%02d%02d%02d", int(second / 3600), int(second / 60) % 60,
-                                 second % 60))
-        field("BAND", band[b])
-        field("FREQ", freq[b])
-        field("MODE", (i % 3 == 0) ? "SSB" : "CW")
-        field("RST_SENT", "599")
-        field("RST_RCVD", "599")
-        field("STX_STRING", "5")
-        field("SRX_STRING", sprintf("%d", 1 + k % 40))
-        field("STATION_CALLSIGN", "Q9VSC")
-        printf "<EOR>\n"
+        contact(second, k, 1 + (i * 31 + k) % 6, (i % 3 == 0) ? "SSB" : "CW")
+    }
+    if (stray) {
+        contact(second + 365 * 86400, k, 4, "CW")
     }
 }

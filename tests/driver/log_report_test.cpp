@@ -5,8 +5,25 @@
 #include <vector>
 
 #include "log_report.h"
+#include "report_html.h"
+#include "report_text.h"
 
 namespace {
+
+LogContact contactAt(const std::string& band, const DateTimeParts& when, std::size_t record)
+{
+    LogContact c;
+    c.when = when;
+    c.record = record;
+    c.host.call = "Q1A" + std::to_string(record);
+    c.host.band = band;
+    c.host.mode = "CW";
+    c.host.exchRcvd = "5";
+    double value = 0.0;
+    makeOleDate(c.when, value);
+    c.host.time = DateRecord::make(value);
+    return c;
+}
 
 // "BAND D HH:MM:SS" in file order; D is the day of February 2025.
 std::vector<LogContact> logOf(const std::vector<std::string>& entries)
@@ -14,20 +31,35 @@ std::vector<LogContact> logOf(const std::vector<std::string>& entries)
     std::vector<LogContact> log;
     for (const std::string& entry : entries) {
         char band[8] = {};
-        LogContact c;
-        std::sscanf(entry.c_str(), "%7s %d %d:%d:%d", band, &c.when.day, &c.when.hour,
-                    &c.when.minute, &c.when.second);
-        c.when.year = 2025;
-        c.when.month = 2;
-        c.record = log.size() + 1;
-        c.host.call = "Q1A" + std::to_string(log.size());
-        c.host.band = band;
-        c.host.mode = "CW";
-        c.host.exchRcvd = "5";
-        double value = 0.0;
-        makeOleDate(c.when, value);
-        c.host.time = DateRecord::make(value);
-        log.push_back(c);
+        DateTimeParts when;
+        std::sscanf(entry.c_str(), "%7s %d %d:%d:%d", band, &when.day, &when.hour, &when.minute,
+                    &when.second);
+        when.year = 2025;
+        when.month = 2;
+        log.push_back(contactAt(band, when, log.size() + 1));
+    }
+    return log;
+}
+
+// count contacts on one band from 2025-02-15 00:00 on, every minutes minutes; stations
+// cycle through calls of them, and the band changes every bandEvery contacts.
+std::vector<LogContact> steadyLog(std::size_t count, int64_t minutes, std::size_t calls,
+                                  std::size_t bandEvery)
+{
+    const char* const bands[] = {"40", "20"};
+    DateTimeParts start;
+    start.year = 2025;
+    start.month = 2;
+    start.day = 15;
+    double first = 0.0;
+    makeOleDate(start, first);
+    std::vector<LogContact> log;
+    for (std::size_t k = 0; k < count; ++k) {
+        DateTimeParts when;
+        breakDownOleDate(first + static_cast<double>(static_cast<int64_t>(k) * minutes) / 1440.0,
+                         when);
+        log.push_back(contactAt(bands[k / bandEvery % 2], when, k + 1));
+        log.back().host.call = "Q2B" + std::to_string(k % calls);
     }
     return log;
 }
@@ -93,6 +125,85 @@ TEST(LogReport, OffTimeAndBestRatesInCalendarMinutes)
     };
     for (const auto& row : rows) {
         EXPECT_EQ(figuresOf(row.log, row.offTime), row.figures) << row.name;
+    }
+}
+
+// Rows of the rate sheet as "DD HH n" (n QSOs) or "DD HH -n" (n empty hours as one row).
+std::string sheetOf(const std::vector<LogContact>& log, unsigned offTime)
+{
+    std::string text;
+    for (const HourRow& row : buildLogReport(log, offTime).hours) {
+        text += (text.empty() ? "" : ", ") + minuteText(row.hour * 60, "%y-%m-%d %H") + " " +
+                (row.emptyHours > 0 ? "-" + std::to_string(row.emptyHours)
+                                    : std::to_string(row.total.qsos));
+    }
+    return text;
+}
+
+TEST(LogReport, EmptyHoursInAnOffPeriodTakeOneRow)
+{
+    std::vector<LogContact> stray = logOf({"40 15 10:00:00", "20 15 10:20:00"});
+    DateTimeParts later = stray.back().when;
+    later.year = 2026;
+    stray.push_back(contactAt("20", later, 3));
+    const struct {
+        const char* name;
+        std::vector<LogContact> log;
+        unsigned offTime;
+        const char* rows;
+    } rows[] = {
+        {"25 hours apart: 24 empty hours", logOf({"40 15 10:00:00", "40 16 11:00:00"}), 30,
+         "25-02-15 10 1, 25-02-15 11 -24, 25-02-16 11 1"},
+        {"one empty hour", logOf({"40 15 10:59:00", "40 15 12:00:00"}), 30,
+         "25-02-15 10 1, 25-02-15 11 -1, 25-02-15 12 1"},
+        {"empty hours that are no off time stay rows",
+         logOf({"40 15 10:59:00", "40 15 13:00:00"}), 180,
+         "25-02-15 10 1, 25-02-15 11 0, 25-02-15 12 0, 25-02-15 13 1"},
+        {"a stray contact a year later", stray, 30,
+         "25-02-15 10 2, 25-02-15 11 -8759, 26-02-15 10 1"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(sheetOf(row.log, row.offTime), row.rows) << row.name;
+    }
+}
+
+TEST(LogReport, TextColumnsKeepApart)
+{
+    std::vector<LogContact> log = logOf({"40 15 10:00:00"});
+    log[0].host.exchRcvd = "2147483647";
+    const std::string text = reportText(buildLogReport(log, 30), ReportHeading{});
+    EXPECT_NE(text.find("Points per band\n"
+                        "Band        QSOs      Points\n"
+                        "40m            1  2147483647\n"
+                        "Total          1  2147483647\n"),
+              std::string::npos)
+        << text;
+}
+
+// The page draws from tallies: a shape that once gave an element per contact or per gap keeps
+// it small, and a stray date shows its year on the time axis.
+TEST(LogReport, PageStaysSmallWhateverTheLog)
+{
+    std::vector<LogContact> stray = steadyLog(2000, 1, 2000, 50);
+    DateTimeParts later = stray.back().when;
+    later.year = 2026;
+    stray.push_back(contactAt("20", later, stray.size() + 1));
+    const struct {
+        const char* name;
+        std::vector<LogContact> log;
+        const char* shows;
+    } rows[] = {
+        {"a contact every 25 hours", steadyLog(20000, 25 * 60, 20000, 1), "Year (UTC)"},
+        {"a band change at every contact", steadyLog(20000, 1, 20000, 1), ">changes<"},
+        {"an exact repeat at every other contact", steadyLog(20000, 1, 10000, 20000),
+         "class=\"crowd\""},
+        {"a stray contact a year later", stray, ">2026-02-16<"},
+    };
+    for (const auto& row : rows) {
+        const std::string page =
+            reportPage(buildLogReport(row.log, 30), ReportHeading{}, row.log);
+        EXPECT_LT(page.size(), 300000u) << row.name;
+        EXPECT_NE(page.find(row.shows), std::string::npos) << row.name;
     }
 }
 

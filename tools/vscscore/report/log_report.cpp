@@ -70,17 +70,22 @@ void add(Tally& tally, int32_t points)
     tally.points += points;
 }
 
-std::vector<HourRow> rateSheet(const std::vector<TimedContact>& timeline, std::size_t bandCount)
+// Empty hours between two contacts that leave off time between them take one row, so the sheet
+// grows with the contacts, not with the span of the log.
+std::vector<HourRow> rateSheet(const std::vector<TimedContact>& timeline, std::size_t bandCount,
+                               unsigned offTimeMinutes)
 {
     std::vector<HourRow> rows;
-    for (const TimedContact& timed : timeline) {
+    for (std::size_t k = 0; k < timeline.size(); ++k) {
+        const TimedContact& timed = timeline[k];
         const int64_t hour = floorDiv(timed.minute, 60);
         if (rows.empty() || rows.back().hour != hour) {
             const int64_t next = rows.empty() ? hour : rows.back().hour + 1;
-            const auto empty = static_cast<std::size_t>(hour - next);
-            if (empty > LongestEmptyRun) {
+            const bool off = k > 0 && timed.minute - timeline[k - 1].minute - 1 >=
+                                          static_cast<int64_t>(offTimeMinutes);
+            if (off && hour > next) {
                 rows.push_back(emptyRow(next, bandCount));
-                rows.back().emptyHours = empty;
+                rows.back().emptyHours = static_cast<std::size_t>(hour - next);
             } else {
                 for (int64_t h = next; h < hour; ++h) {
                     rows.push_back(emptyRow(h, bandCount));
@@ -131,7 +136,7 @@ LogReport buildLogReport(const std::vector<LogContact>& contacts, unsigned offTi
     report.offTimeMinutes = offTimeMinutes;
     report.bands = orderedBands(contacts);
     report.timeline = timelineOf(contacts, report.bands);
-    report.hours = rateSheet(report.timeline, report.bands.size());
+    report.hours = rateSheet(report.timeline, report.bands.size(), offTimeMinutes);
     report.bandTotals.assign(report.bands.size(), Tally{});
 
     std::vector<int64_t> minutes;

@@ -27,7 +27,7 @@ struct TimedContact {
 // A clock hour of the rate sheet, or a collapsed run of empty hours.
 struct HourRow {
     int64_t hour = 0;            // whole hours since the OLE epoch: the first one of the row
-    std::size_t emptyHours = 0;  // more than one: this many hours with no contact, as one row
+    std::size_t emptyHours = 0;  // not 0: this many hours of off time with no contact, as one row
     std::vector<Tally> bands;    // by LogReport::bands
     Tally total;
 };
@@ -59,7 +59,8 @@ struct ReportHeading {
 struct LogReport {
     std::vector<std::string> bands;     // in the score summary's order
     std::vector<TimedContact> timeline;  // time order; equal times keep file order
-    std::vector<HourRow> hours;         // every clock hour from the first contact to the last
+    std::vector<HourRow> hours;  // every clock hour from the first contact to the last, runs
+                                 // of empty hours within an off period collapsed into one row
     std::vector<Tally> bandTotals;      // by bands
     Tally total;
     BestRate best10;
@@ -72,9 +73,6 @@ struct LogReport {
     std::vector<AuditFinding> findings;  // auditLog's, in time order
     AuditCounts audit;
 };
-
-// Runs of empty hours longer than this become one row of the rate sheet.
-constexpr std::size_t LongestEmptyRun = 24;
 
 // offTimeMinutes: the shortest gap, in minutes with no contact, that counts as off time (1 or
 // more). The contacts' points are their received exchanges, as the plug-in counts them.

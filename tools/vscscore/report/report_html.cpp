@@ -1,25 +1,45 @@
 // Writes the report page: a style sheet, the charts inline, and the tables.
 #include "report_html.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "report_charts.h"
 #include "svg_canvas.h"
 
 namespace {
 
+// Margins at any width; a table wider than the window scrolls in its own box, the rate sheet
+// also downwards, its header row kept in view above its columns.
 const char Style[] =
-    "body{font-family:sans-serif;margin:1.5em auto;max-width:980px;color:#222}\n"
+    "*{box-sizing:border-box}\n"
+    "body{font-family:sans-serif;margin:1.5em auto;padding:0 12px;max-width:1000px;color:#222}\n"
     "h1{font-size:1.5em}h2{font-size:1.2em;margin-top:1.6em}\n"
-    "table{border-collapse:collapse;margin:.6em 0}\n"
-    "th,td{padding:2px 8px;text-align:right;border-bottom:1px solid #ddd;white-space:nowrap}\n"
+    ".box{overflow:auto;max-width:100%;margin:.6em 0}.box.tall{max-height:36em}\n"
+    "table{border-collapse:collapse;font-size:13px;font-variant-numeric:tabular-nums}\n"
+    "th,td{padding:2px 5px;text-align:right;border-bottom:1px solid #ddd;white-space:nowrap}\n"
+    "thead th{position:sticky;top:0;background:#fff}\n"
     "th:first-child,td:first-child{text-align:left}\n"
     "tfoot td{font-weight:bold;border-top:2px solid #888}\n"
-    ".findings td{text-align:left}\n"
+    ".findings th,.findings td{text-align:left}\n"
+    "figure{margin:1em 0}\n"
     "svg{display:block;max-width:100%;height:auto;font-size:12px}\n"
-    "svg .label{fill:#222}svg .title{fill:#222;font-weight:bold}\n"
+    "svg .label{fill:#222}svg .title{fill:#222;font-weight:bold}svg .count{fill:#444}\n"
     "svg .axis{stroke:#444;stroke-width:1}svg .grid{stroke:#ddd;stroke-width:1}\n"
     "svg .score{fill:none;stroke:#0072B2;stroke-width:2}\n"
     "svg .change{stroke:#888;stroke-width:1}\n"
     "svg .repeat{fill:#000;stroke:#000}svg .early{fill:#fff;stroke:#000;stroke-width:1.5}\n";
+
+// The page lists this many findings and off periods; the text report and the audit have all.
+const std::size_t MostListed = 100;
+// A rate sheet longer than this shows on the page by UTC day, month or year.
+const std::size_t MostRateRows = 168;
+
+std::string box(const std::string& table, bool tall = false)
+{
+    return std::string(tall ? "<div class=\"box tall\">\n" : "<div class=\"box\">\n") + table +
+           "</div>\n";
+}
 
 std::string cell(const Tally& tally)
 {
@@ -31,18 +51,69 @@ std::string td(const std::string& text)
     return "<td>" + escapeMarkup(text) + "</td>";
 }
 
+// The rate sheet by a coarser period: a row for each UTC day, month or year with contacts,
+// named by its pattern.
+std::vector<HourRow> periodRows(const LogReport& report, const char* pattern,
+                                std::vector<std::string>& names)
+{
+    std::vector<HourRow> rows;
+    names.clear();
+    for (const HourRow& row : report.hours) {
+        if (row.emptyHours > 0) {
+            continue;
+        }
+        const std::string name = minuteText(row.hour * 60, pattern);
+        if (names.empty() || names.back() != name) {
+            names.push_back(name);
+            rows.push_back(row);
+            continue;
+        }
+        for (std::size_t b = 0; b < row.bands.size(); ++b) {
+            rows.back().bands[b].qsos += row.bands[b].qsos;
+            rows.back().bands[b].points += row.bands[b].points;
+        }
+        rows.back().total.qsos += row.total.qsos;
+        rows.back().total.points += row.total.points;
+    }
+    return rows;
+}
+
 std::string rateTable(const LogReport& report)
 {
-    std::string out = "<table class=\"rates\">\n<thead><tr><th>Hour (UTC)</th>";
+    // The finest period that keeps the table within MostRateRows rows.
+    struct Period {
+        const char* heading;
+        const char* pattern;
+    };
+    static const Period Periods[] = {{"Hour (UTC)", "%Y-%m-%d %H00"},
+                                     {"Day (UTC)", "%Y-%m-%d"},
+                                     {"Month (UTC)", "%Y-%m"},
+                                     {"Year (UTC)", "%Y"}};
+    std::size_t period = 0;
+    std::vector<HourRow> rows = report.hours;
+    std::vector<std::string> names;
+    for (const HourRow& row : rows) {
+        names.push_back(minuteText(row.hour * 60, Periods[0].pattern));
+    }
+    while (rows.size() > MostRateRows && period + 1 < std::size(Periods)) {
+        ++period;
+        rows = periodRows(report, Periods[period].pattern, names);
+    }
+
+    std::string out = "<table class=\"rates\">\n<thead><tr><th>";
+    out += Periods[period].heading;
+    out += "</th>";
     for (const std::string& band : report.bands) {
         out += "<th>" + escapeMarkup(bandLabel(band)) + "</th>";
     }
     out += "<th>Total</th></tr></thead>\n<tbody>\n";
-    for (const HourRow& row : report.hours) {
-        out += "<tr>" + td(minuteText(row.hour * 60, "%Y-%m-%d %H00"));
-        if (row.emptyHours > 1) {
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const HourRow& row = rows[r];
+        out += "<tr>" + td(names[r]);
+        if (row.emptyHours > 0) {
             out += "<td colspan=\"" + std::to_string(report.bands.size() + 1) + "\">" +
-                   std::to_string(row.emptyHours) + " hours with no contact</td></tr>\n";
+                   std::to_string(row.emptyHours) + (row.emptyHours == 1 ? " hour" : " hours") +
+                   " with no contact</td></tr>\n";
             continue;
         }
         for (const Tally& tally : row.bands) {
@@ -54,7 +125,10 @@ std::string rateTable(const LogReport& report)
     for (const Tally& tally : report.bandTotals) {
         out += td(cell(tally));
     }
-    return out + td(cell(report.total)) + "</tr></tfoot>\n</table>\n";
+    out += td(cell(report.total)) + "</tr></tfoot>\n</table>\n";
+    return box(out, true) + (period > 0 ? "<p>Periods with contacts only; the text report "
+                                          "(<code>vscscore report</code>) has every hour.</p>\n"
+                                        : "");
 }
 
 std::string bandTable(const LogReport& report)
@@ -66,8 +140,9 @@ std::string bandTable(const LogReport& report)
                td(std::to_string(report.bandTotals[b].qsos)) +
                td(std::to_string(report.bandTotals[b].points)) + "</tr>\n";
     }
-    return out + "</tbody>\n<tfoot><tr><td>Total</td>" + td(std::to_string(report.total.qsos)) +
-           td(std::to_string(report.total.points)) + "</tr></tfoot>\n</table>\n";
+    return box(out + "</tbody>\n<tfoot><tr><td>Total</td>" +
+               td(std::to_string(report.total.qsos)) + td(std::to_string(report.total.points)) +
+               "</tr></tfoot>\n</table>\n");
 }
 
 std::string rateItem(const BestRate& best)
@@ -95,10 +170,16 @@ std::string timeFigures(const LogReport& report)
                                       : std::to_string(report.offPeriods.size()));
     if (!report.offPeriods.empty()) {
         out += "<ul>\n";
-        for (const OffPeriod& period : report.offPeriods) {
+        const std::size_t listed = std::min(report.offPeriods.size(), MostListed);
+        for (std::size_t k = 0; k < listed; ++k) {
+            const OffPeriod& period = report.offPeriods[k];
             out += "<li>" + minuteText(period.firstMinute, "%Y-%m-%d %H%M") + " - " +
                    minuteText(period.lastMinute, "%Y-%m-%d %H%M") + ", " +
                    durationText(period.minutes()) + "</li>\n";
+        }
+        if (listed < report.offPeriods.size()) {
+            out += "<li>and " + std::to_string(report.offPeriods.size() - listed) +
+                   " more: the text report lists every one</li>\n";
         }
         out += "</ul>";
     }
@@ -122,19 +203,27 @@ std::string auditSection(const LogReport& report, const std::vector<LogContact>&
            td(std::to_string(audit.repeats.points)) + "</tr>\n";
     out += "<tr>" + td("too early") + td(std::to_string(audit.early.qsos)) +
            td(std::to_string(audit.early.points)) + "</tr>\n</tbody>\n</table>\n";
-    out += "<p>Score " + std::to_string(report.total.points) + "; " +
-           std::to_string(report.total.points - cost) + " if the sponsor removed them.</p>\n";
+    out = box(out) + "<p>Score " + std::to_string(report.total.points) + "; " +
+          std::to_string(report.total.points - cost) + " if the sponsor removed them.</p>\n";
     if (report.findings.empty()) {
         return out;
     }
-    out += "<table class=\"findings\">\n<thead><tr><th>Contact</th><th>Finding</th></tr>"
-           "</thead>\n<tbody>\n";
-    for (const AuditFinding& finding : report.findings) {
+    std::string table = "<table class=\"findings\">\n<thead><tr><th>Contact</th><th>Finding</th>"
+                        "</tr></thead>\n<tbody>\n";
+    const std::size_t listed = std::min(report.findings.size(), MostListed);
+    for (std::size_t k = 0; k < listed; ++k) {
+        const AuditFinding& finding = report.findings[k];
         const std::string what = finding.tooEarly ? "too early after " : "exact repeat of ";
-        out += "<tr>" + td(describe(contacts[finding.contact])) +
-               td(what + describe(contacts[finding.earlier])) + "</tr>\n";
+        table += "<tr>" + td(describe(contacts[finding.contact])) +
+                 td(what + describe(contacts[finding.earlier])) + "</tr>\n";
     }
-    return out + "</tbody>\n</table>\n";
+    out += box(table + "</tbody>\n</table>\n", true);
+    if (listed < report.findings.size()) {
+        out += "<p>The first " + std::to_string(listed) + " of " +
+               std::to_string(report.findings.size()) +
+               " findings; <code>vscscore audit</code> lists every one.</p>\n";
+    }
+    return out;
 }
 
 std::string figure(const std::string& svg, const std::string& caption)
@@ -164,8 +253,9 @@ std::string reportPage(const LogReport& report, const ReportHeading& heading,
     out += rateTable(report);
     out += "<h2>Time and bands</h2>\n";
     out += figure(bandTimeChart(report, contacts),
-                  "Band by time: each bar a run on one band, a line each band change, hatched "
-                  "the off periods; the audit's findings below");
+                  "Band by time: the band used at each moment, a line at each band change (or "
+                  "their count where they crowd), the off periods cut out and hatched; the "
+                  "audit's findings below, shaded by their number where they crowd");
     out += timeFigures(report);
     out += "<h2>Score</h2>\n";
     out += figure(cumulativeScoreChart(report), "Score over time (UTC)");

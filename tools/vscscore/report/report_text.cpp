@@ -28,36 +28,44 @@ std::string qsos(std::size_t count)
 void rateSheet(const LogReport& report, std::string& out)
 {
     const std::size_t hourWidth = 17;
+    // Each column as wide as its widest cell, two spaces apart: an hour's figure with a
+    // negative point count can be wider than the band's total.
     std::vector<std::size_t> widths;
     for (std::size_t b = 0; b < report.bands.size(); ++b) {
-        std::size_t width = std::max(bandLabel(report.bands[b]).size(),
-                                     cell(report.bandTotals[b]).size());
-        widths.push_back(width + 2);
+        widths.push_back(std::max(bandLabel(report.bands[b]).size(),
+                                  cell(report.bandTotals[b]).size()) + 2);
     }
-    const std::size_t totalWidth = cell(report.total).size() + 2;
+    std::size_t totalWidth = std::max<std::size_t>(cell(report.total).size() + 2, 7);
+    for (const HourRow& row : report.hours) {
+        for (std::size_t b = 0; b < report.bands.size(); ++b) {
+            widths[b] = std::max(widths[b], cell(row.bands[b]).size() + 2);
+        }
+        totalWidth = std::max(totalWidth, cell(row.total).size() + 2);
+    }
 
     out += "Rate sheet: QSOs/points per UTC clock hour and band\n";
     out += padRight("Hour (UTC)", hourWidth);
     for (std::size_t b = 0; b < report.bands.size(); ++b) {
         out += padLeft(bandLabel(report.bands[b]), widths[b]);
     }
-    out += padLeft("Total", std::max<std::size_t>(totalWidth, 7)) + "\n";
+    out += padLeft("Total", totalWidth) + "\n";
     for (const HourRow& row : report.hours) {
         out += padRight(minuteText(row.hour * 60, "%Y-%m-%d %H00"), hourWidth);
-        if (row.emptyHours > 1) {
-            out += "(" + std::to_string(row.emptyHours) + " hours with no contact)\n";
+        if (row.emptyHours > 0) {
+            out += "(" + std::to_string(row.emptyHours) +
+                   (row.emptyHours == 1 ? " hour" : " hours") + " with no contact)\n";
             continue;
         }
         for (std::size_t b = 0; b < report.bands.size(); ++b) {
             out += padLeft(cell(row.bands[b]), widths[b]);
         }
-        out += padLeft(cell(row.total), std::max<std::size_t>(totalWidth, 7)) + "\n";
+        out += padLeft(cell(row.total), totalWidth) + "\n";
     }
     out += padRight("Total", hourWidth);
     for (std::size_t b = 0; b < report.bands.size(); ++b) {
         out += padLeft(cell(report.bandTotals[b]), widths[b]);
     }
-    out += padLeft(cell(report.total), std::max<std::size_t>(totalWidth, 7)) + "\n";
+    out += padLeft(cell(report.total), totalWidth) + "\n";
 }
 
 std::string rateLine(const BestRate& best)
@@ -95,15 +103,31 @@ void timeFigures(const LogReport& report, std::string& out)
 
 void pointsPerBand(const LogReport& report, std::string& out)
 {
-    out += "Points per band\n" + padRight("Band", 8) + padLeft("QSOs", 8) +
-           padLeft("Points", 10) + "\n";
+    // The columns widen to their longest figure and keep at least two spaces between them.
+    std::size_t bandWidth = 8;
+    std::size_t qsoWidth = 8;
+    std::size_t pointWidth = 10;
+    auto fit = [](std::size_t& width, const std::string& text) {
+        width = std::max(width, text.size() + 2);
+    };
     for (std::size_t b = 0; b < report.bands.size(); ++b) {
-        out += padRight(bandLabel(report.bands[b]), 8) +
-               padLeft(std::to_string(report.bandTotals[b].qsos), 8) +
-               padLeft(std::to_string(report.bandTotals[b].points), 10) + "\n";
+        fit(bandWidth, bandLabel(report.bands[b]));
+        fit(qsoWidth, std::to_string(report.bandTotals[b].qsos));
+        fit(pointWidth, std::to_string(report.bandTotals[b].points));
     }
-    out += padRight("Total", 8) + padLeft(std::to_string(report.total.qsos), 8) +
-           padLeft(std::to_string(report.total.points), 10) + "\n";
+    fit(qsoWidth, std::to_string(report.total.qsos));
+    fit(pointWidth, std::to_string(report.total.points));
+    auto line = [&](const std::string& band, const std::string& qsoText,
+                    const std::string& pointText) {
+        return padRight(band, bandWidth) + padLeft(qsoText, qsoWidth) +
+               padLeft(pointText, pointWidth) + "\n";
+    };
+    out += "Points per band\n" + line("Band", "QSOs", "Points");
+    for (std::size_t b = 0; b < report.bands.size(); ++b) {
+        out += line(bandLabel(report.bands[b]), std::to_string(report.bandTotals[b].qsos),
+                    std::to_string(report.bandTotals[b].points));
+    }
+    out += line("Total", std::to_string(report.total.qsos), std::to_string(report.total.points));
 }
 
 void auditFigures(const LogReport& report, std::string& out)

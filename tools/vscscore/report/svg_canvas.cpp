@@ -68,6 +68,16 @@ void SvgCanvas::rect(int64_t x, int64_t y, int64_t width, int64_t height,
     close("rect", tooltip);
 }
 
+void SvgCanvas::shade(int64_t x, int64_t y, int64_t width, int64_t height,
+                      const std::string& cssClass, const std::string& opacity,
+                      const std::string& tooltip)
+{
+    out_ += "<rect" + classAttribute(cssClass) + " x=\"" + n(x) + "\" y=\"" + n(y) +
+            "\" width=\"" + n(width) + "\" height=\"" + n(height) +
+            "\" fill=\"#000000\" fill-opacity=\"" + opacity + "\"";
+    close("rect", tooltip);
+}
+
 void SvgCanvas::line(int64_t x1, int64_t y1, int64_t x2, int64_t y2, const std::string& cssClass)
 {
     out_ += "<line" + classAttribute(cssClass) + " x1=\"" + n(x1) + "\" y1=\"" + n(y1) +

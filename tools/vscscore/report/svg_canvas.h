@@ -15,6 +15,9 @@ public:
     // cssClass may be empty; a non-empty tooltip becomes the element's <title>.
     void rect(int64_t x, int64_t y, int64_t width, int64_t height, const std::string& cssClass,
               const std::string& fill, const std::string& tooltip = std::string());
+    // A black rectangle at an opacity of "0" to "1", for a density.
+    void shade(int64_t x, int64_t y, int64_t width, int64_t height, const std::string& cssClass,
+               const std::string& opacity, const std::string& tooltip);
     void line(int64_t x1, int64_t y1, int64_t x2, int64_t y2, const std::string& cssClass);
     // anchor: "start", "middle" or "end"; a rotated text turns -90 degrees about its point.
     void text(int64_t x, int64_t y, const std::string& content, const std::string& anchor,
