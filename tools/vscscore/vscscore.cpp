@@ -17,6 +17,7 @@
 #include "log_audit.h"
 #include "lint_command.h"
 #include "log_file.h"
+#include "crosscheck_command.h"
 #include "operator_stand_in.h"
 #include "plugin/version.h"
 #include "plugin_search.h"
@@ -54,6 +55,10 @@ const char Help[] =
     "      --html, also a page with the same tables and charts, readable in any browser.\n"
     "      --off-time MIN: the shortest gap with no contact that counts as off time, in\n"
     "      calendar minutes (default 30; a contact at 1000 and the next at 1031 leave 30).\n"
+    "  vscscore crosscheck [--rules FILE] [--out DIR] [--date D --hours H] LOG.cbr... | FOLDER\n"
+    "      The sponsor's cross-check of every entrant's Cabrillo log: matched contacts,\n"
+    "      busted calls and exchanges, not-in-log, each log's clock, checked scores; see\n"
+    "      vscscore crosscheck --help.\n"
     "\n"
     "LOG.adi is the ADIF file (.adi) your logger exports. Calls are read in upper case;\n"
     "USB and LSB count as SSB; a contact with BAND and no FREQ is put at the band's lower\n"
@@ -547,6 +552,9 @@ int main(int argc, char** argv)
     if (argc == 2 && std::string(argv[1]) == "--version") {
         std::printf("%s %s\n", Program, STATS_RELEASE_TEXT);
         return Clean;
+    }
+    if (isCrosscheckCommand(argc, argv)) {
+        return crosscheckCommand(argc, argv);
     }
     Options options;
     const std::string error = parseArguments(argc, argv, options);
