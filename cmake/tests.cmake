@@ -237,3 +237,12 @@ add_test(NAME test_folders
                  -P ${PROJECT_SOURCE_DIR}/cmake/make-test-folders.cmake)
 set_tests_properties(test_folders PROPERTIES FIXTURES_SETUP test_folders)
 
+
+# The cross-check: a simulated contest, its accuracy against the truth, and hand-made cases.
+set(CROSSCHECK_TESTS ${TESTS}/crosscheck)
+add_library(contest_simulator STATIC ${CROSSCHECK_TESTS}/contest_simulator.cpp)
+target_include_directories(contest_simulator PUBLIC ${CROSSCHECK_TESTS})
+target_link_libraries(contest_simulator PUBLIC crosscheck_engine)
+stats_test(crosscheck_tests SOURCES
+    ${CROSSCHECK_TESTS}/crosscheck_accuracy_test.cpp
+    LIBS contest_simulator crosscheck_command)

@@ -151,10 +151,6 @@ void judgeUnmatched(const LogSet& set, const CrosscheckRules& rules,
                 line.verdict = Verdict::NotInLog;
                 continue;
             }
-            if (holders[call] >= rules.noLog) {
-                line.verdict = Verdict::NoLog;
-                continue;
-            }
             popular.lookUp(set.names.text(call), near);
             NameId likely = NoName;
             double likelyScore = 0.0;
@@ -171,6 +167,8 @@ void judgeUnmatched(const LogSet& set, const CrosscheckRules& rules,
             }
             if (likely != NoName) {
                 line = {Verdict::BustedCall, logOf[likely], -1, likely};
+            } else if (holders[call] >= rules.noLog) {
+                line.verdict = Verdict::NoLog;
             } else {
                 line.verdict = Verdict::Unique;
             }

@@ -11,8 +11,8 @@
 // own call or one miscopy from it, that names this log's call or one miscopy from it, on the
 // same band and mode in the tolerance: the side whose call was miscopied gets busted-call, the
 // other is ok (a partner's miscopy of my call costs me nothing). What stays is not-in-log when
-// the call sent a log; else no-log when NoLog logs hold the call; else busted-call when a call
-// one change from it is held by many logs; else unique.
+// the call sent a log; else busted-call when a call one change from it is held by many times
+// as many logs; else no-log when NoLog logs hold the call; else unique.
 void judgeUnmatched(const LogSet& set, const CrosscheckRules& rules,
                     const std::vector<int32_t>& logOf, const std::vector<int32_t>& offsets,
                     std::vector<std::vector<LineResult>>& lines);
