@@ -245,4 +245,5 @@ target_include_directories(contest_simulator PUBLIC ${CROSSCHECK_TESTS})
 target_link_libraries(contest_simulator PUBLIC crosscheck_engine)
 stats_test(crosscheck_tests SOURCES
     ${CROSSCHECK_TESTS}/crosscheck_accuracy_test.cpp
+    ${CROSSCHECK_TESTS}/crosscheck_cases_test.cpp
     LIBS contest_simulator crosscheck_command)
