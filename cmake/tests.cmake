@@ -247,3 +247,8 @@ stats_test(crosscheck_tests SOURCES
     ${CROSSCHECK_TESTS}/crosscheck_accuracy_test.cpp
     ${CROSSCHECK_TESTS}/crosscheck_cases_test.cpp
     LIBS contest_simulator crosscheck_command)
+
+# The cross-check's benchmark contest and lint's time on it (see bench/crosscheck_bench.sh).
+add_executable(crosscheck_contest ${BENCH}/crosscheck_contest.cpp)
+target_link_libraries(crosscheck_contest PRIVATE contest_simulator crosscheck_command)
+target_link_options(crosscheck_contest PRIVATE ${EXE_LINK_OPTIONS})
