@@ -10,7 +10,6 @@
 #include "contest_simulator.h"
 #include "file_bytes.h"
 #include "folder_access.h"
-#include "platform/platform.h"
 
 namespace {
 
@@ -34,8 +33,8 @@ int generate(const std::string& folder, uint32_t logs, double lines, uint32_t se
     uint64_t bytes = 0;
     for (SimLog& log : contest.logs) {
         const std::string text = cabrilloText(log);
-        if (!platform::writeWholeFile(folder + "/" + log.call + ".cbr", text)) {
-            std::fprintf(stderr, "cannot write %s\n", log.call.c_str());
+        if (!writeReportFile(folder + "/" + log.call + ".cbr", text, error)) {
+            std::fprintf(stderr, "%s\n", error.c_str());
             return 1;
         }
         total += log.lines.size();

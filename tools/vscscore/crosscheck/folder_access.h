@@ -15,3 +15,8 @@ bool makeFolder(const std::string& path, std::string& error);
 
 // True when standard error is a terminal, where a progress line may be shown.
 bool errorIsTerminal();
+
+// Writes a report whole: a temporary file beside path, every write and the close checked, then
+// renamed over it. Not flushed to the disk: thousands of reports that a run writes again in
+// seconds are not worth a disk flush each. False with the reason; the target is then as it was.
+bool writeReportFile(const std::string& path, const std::string& bytes, std::string& error);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <sys/stat.h>
@@ -46,4 +47,22 @@ bool makeFolder(const std::string& path, std::string& error)
 bool errorIsTerminal()
 {
     return isatty(STDERR_FILENO) != 0;
+}
+
+bool writeReportFile(const std::string& path, const std::string& bytes, std::string& error)
+{
+    const std::string temporary = path + ".tmp" + std::to_string(getpid());
+    FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (file == nullptr) {
+        error = "cannot write " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        error = "cannot write " + path + ": " + std::strerror(errno);
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
 }

@@ -53,3 +53,28 @@ bool errorIsTerminal()
 {
     return _isatty(_fileno(stderr)) != 0;
 }
+
+bool writeReportFile(const std::string& path, const std::string& bytes, std::string& error)
+{
+    const std::string temporary = path + ".tmp" + std::to_string(GetCurrentProcessId());
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        error = "cannot write " + path + ": " + lastError();
+        return false;
+    }
+    bool ok = true;
+    for (std::size_t at = 0; ok && at < bytes.size();) {
+        const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - at, 1 << 20));
+        DWORD done = 0;
+        ok = WriteFile(file, bytes.data() + at, piece, &done, nullptr) && done == piece;
+        at += piece;
+    }
+    ok = CloseHandle(file) && ok;
+    if (!ok || !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        error = "cannot write " + path + ": " + lastError();
+        DeleteFileA(temporary.c_str());
+        return false;
+    }
+    return true;
+}

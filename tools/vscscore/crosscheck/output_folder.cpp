@@ -6,7 +6,6 @@
 #include "file_bytes.h"
 #include "file_identity.h"
 #include "folder_access.h"
-#include "platform/platform.h"
 
 namespace {
 
@@ -87,8 +86,9 @@ std::string OutputFolder::write(const std::string& name, const std::string& byte
     if (!reason.empty()) {
         return reason;
     }
-    if (!platform::writeWholeFile(pathOf(name), bytes)) {
-        return "cannot write " + pathOf(name);
+    std::string error;
+    if (!writeReportFile(pathOf(name), bytes, error)) {
+        return error;
     }
     const FileIdentity written = fileIdentity(pathOf(name));
     now_.push_back({name, written.size, written.modified});
@@ -115,8 +115,6 @@ std::string OutputFolder::close()
     for (const Written& w : all) {
         text += std::to_string(w.size) + " " + std::to_string(w.modified) + " " + w.name + "\n";
     }
-    if (!platform::writeWholeFile(pathOf(ListName), text)) {
-        return "cannot write " + pathOf(ListName);
-    }
-    return std::string();
+    std::string error;
+    return writeReportFile(pathOf(ListName), text, error) ? std::string() : error;
 }
