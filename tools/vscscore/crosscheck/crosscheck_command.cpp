@@ -1,6 +1,7 @@
 // The crosscheck command: options, the logs read and linted one by one, the engine, the files.
 #include "crosscheck_command.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -177,6 +178,60 @@ void showStage(const char* stage, uint64_t lines, void* context)
     }
 }
 
+// The lines the reports quote, read again from their files.
+class QuotedLines {
+public:
+    // False with the reason for a file that cannot be read again or changed meanwhile; its
+    // lines are then quoted as such.
+    void fetch(const LogSet& set, const CrosscheckResult& result,
+               const std::vector<std::size_t>& logs, std::vector<std::string>& problems)
+    {
+        std::vector<std::vector<uint32_t>> wanted(set.logs.size());
+        for (std::size_t l : logs) {
+            for (const auto& quoted : quotedLines(set, result, l)) {
+                wanted[quoted.first].push_back(quoted.second);
+            }
+        }
+        texts_.assign(set.logs.size(), {});
+        for (std::size_t l = 0; l < set.logs.size(); ++l) {
+            std::vector<uint32_t>& lines = wanted[l];
+            if (lines.empty()) {
+                continue;
+            }
+            std::sort(lines.begin(), lines.end());
+            lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+            std::string bytes;
+            std::string why;
+            const std::string& path = set.logs[l].fileName;
+            if (fileIdentity(path).modified != set.logs[l].modified) {
+                problems.push_back(path + " changed while being checked; its lines are not quoted");
+                continue;
+            }
+            if (!readFileBytes(path, bytes, why)) {
+                problems.push_back(why);
+                continue;
+            }
+            const std::vector<std::string> read = cabrilloLines(bytes, lines);
+            for (std::size_t i = 0; i < lines.size(); ++i) {
+                texts_[l].emplace_back(lines[i], read[i]);
+            }
+        }
+    }
+
+    std::string text(std::size_t log, uint32_t line) const
+    {
+        const auto& lines = texts_[log];
+        const auto found = std::lower_bound(
+            lines.begin(), lines.end(), line,
+            [](const std::pair<uint32_t, std::string>& a, uint32_t b) { return a.first < b; });
+        return found != lines.end() && found->first == line ? found->second
+                                                            : std::string("(not read again)");
+    }
+
+private:
+    std::vector<std::vector<std::pair<uint32_t, std::string>>> texts_;
+};
+
 }  // namespace
 
 bool isCrosscheckCommand(int argc, char** argv)
@@ -297,6 +352,8 @@ int crosscheckCommand(int argc, char** argv)
         log.fileName = path;
         log.modified = fileIdentity(path).modified;
         progress.lines += log.qsos.size();
+        log.qsos.shrink_to_fit();
+        log.fields.shrink_to_fit();
         set.logs.push_back(std::move(log));
         if (progress.shown && (progress.files % 50 == 0 || progress.files == files.size())) {
             std::fprintf(stderr, "\rcrosscheck: read %zu of %zu files, %llu lines...",
@@ -324,6 +381,14 @@ int crosscheckCommand(int argc, char** argv)
         }
     }
 
+    const std::vector<std::size_t> order = logsByCall(set, result);
+    QuotedLines quoted;
+    std::vector<std::string> problems;
+    quoted.fetch(set, result, order, problems);
+    for (const std::string& p : problems) {
+        notes.push_back(p);
+        say(p);
+    }
     std::vector<std::pair<std::string, std::string>> outputs;
     outputs.emplace_back("qsos.csv", qsosCsv(set, result));
     outputs.emplace_back("results.csv", resultsCsv(set, result));
@@ -336,7 +401,6 @@ int crosscheckCommand(int argc, char** argv)
             say(reason);
         }
     }
-    const std::vector<std::size_t> order = logsByCall(set, result);
     for (std::size_t l : order) {
         const std::string reason = out.refusal(ubnFileName(set.logs[l].call));
         refused = refused || !reason.empty();
@@ -355,9 +419,10 @@ int crosscheckCommand(int argc, char** argv)
             return Errors;
         }
     }
+    const LineText text = [&](std::size_t log, uint32_t line) { return quoted.text(log, line); };
     uint64_t counts[VerdictCount] = {};
     for (std::size_t l : order) {
-        problem = out.write(ubnFileName(set.logs[l].call), ubnReport(set, result, l));
+        problem = out.write(ubnFileName(set.logs[l].call), ubnReport(set, result, l, text));
         if (!problem.empty()) {
             say(problem);
             return Errors;

@@ -44,6 +44,12 @@ std::string padded(const std::string& text, std::size_t width, bool right = fals
     return right ? fill + text : text + fill;
 }
 
+// A credited station that sent no log is no finding of the entrant's.
+bool isFinding(Verdict verdict)
+{
+    return verdict != Verdict::Ok && verdict != Verdict::NoLog;
+}
+
 const char* const CountHeadings[] = {"invalid", "out_of_period", "dupe", "too_early",
                                      "busted_call", "not_in_log", "busted_exchange", "unique",
                                      "no_log", "ok"};
@@ -178,7 +184,30 @@ std::string resultsText(const LogSet& set, const CrosscheckResult& result,
     return out;
 }
 
-std::string ubnReport(const LogSet& set, const CrosscheckResult& result, std::size_t l)
+std::vector<std::pair<std::size_t, uint32_t>> quotedLines(const LogSet& set,
+                                                          const CrosscheckResult& result,
+                                                          std::size_t l)
+{
+    std::vector<std::pair<std::size_t, uint32_t>> quoted;
+    const LogInput& log = set.logs[l];
+    for (std::size_t i = 0; i < log.qsos.size(); ++i) {
+        const LineResult& line = result.lines[l][i];
+        if (!isFinding(line.verdict)) {
+            continue;
+        }
+        quoted.emplace_back(l, log.qsos[i].line);
+        if (line.partnerQso >= 0) {
+            const bool ownLine =
+                line.verdict == Verdict::Dupe || line.verdict == Verdict::TooEarly;
+            const std::size_t p = ownLine ? l : static_cast<std::size_t>(line.partnerLog);
+            quoted.emplace_back(p, set.logs[p].qsos[static_cast<std::size_t>(line.partnerQso)].line);
+        }
+    }
+    return quoted;
+}
+
+std::string ubnReport(const LogSet& set, const CrosscheckResult& result, std::size_t l,
+                      const LineText& text)
 {
     const LogInput& log = set.logs[l];
     const LogTotals& t = result.totals[l];
@@ -202,24 +231,23 @@ std::string ubnReport(const LogSet& set, const CrosscheckResult& result, std::si
            std::to_string(t.penalty) + ", final: " + std::to_string(t.final()) + "\n";
     for (std::size_t i = 0; i < log.qsos.size(); ++i) {
         const LineResult& line = result.lines[l][i];
-        if (line.verdict == Verdict::Ok) {
+        if (!isFinding(line.verdict)) {
             continue;
         }
         out += "\nLine " + std::to_string(log.qsos[i].line) + ": " + verdictName(line.verdict);
         if (line.verdict == Verdict::BustedCall && line.partnerCall != NoName) {
             out += " (the station worked: " + std::string(set.names.text(line.partnerCall)) + ")";
         }
-        out += "\n  " + std::string(log.lineText(log.qsos[i])) + "\n";
+        out += "\n  " + text(l, log.qsos[i].line) + "\n";
         if (line.partnerQso < 0) {
             continue;
         }
         const bool ownLine = line.verdict == Verdict::Dupe || line.verdict == Verdict::TooEarly;
-        const LogInput& partner =
-            ownLine ? log : set.logs[static_cast<std::size_t>(line.partnerLog)];
+        const std::size_t p = ownLine ? l : static_cast<std::size_t>(line.partnerLog);
+        const LogInput& partner = set.logs[p];
         const QsoInput& q = partner.qsos[static_cast<std::size_t>(line.partnerQso)];
         out += std::string(ownLine ? "  earlier, " : "  their line, ") + partner.fileName +
-               " line " + std::to_string(q.line) + ":\n  " + std::string(partner.lineText(q)) +
-               "\n";
+               " line " + std::to_string(q.line) + ":\n  " + text(p, q.line) + "\n";
     }
     return out;
 }

@@ -71,7 +71,54 @@ int number(const char* begin, std::size_t size)
     return value;
 }
 
+// Calls visit(number, begin, end) for each line; lines end with CR LF, LF or CR.
+template <typename Visit>
+void forEachLine(const std::string& bytes, Visit visit)
+{
+    const char* at = bytes.data();
+    const char* const end = at + bytes.size();
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        at += 3;
+    }
+    uint32_t number = 0;
+    while (at < end) {
+        const char* stop = at;
+        while (stop < end && *stop != '\r' && *stop != '\n') {
+            ++stop;
+        }
+        if (!visit(++number, at, stop)) {
+            return;
+        }
+        at = stop;
+        if (at < end && *at == '\r') {
+            ++at;
+            if (at < end && *at == '\n') {
+                ++at;
+            }
+        } else if (at < end) {
+            ++at;
+        }
+    }
+}
+
 }  // namespace
+
+std::vector<std::string> cabrilloLines(const std::string& bytes,
+                                       const std::vector<uint32_t>& numbers)
+{
+    std::vector<std::string> texts;
+    texts.reserve(numbers.size());
+    std::size_t next = 0;
+    forEachLine(bytes, [&](uint32_t number, const char* begin, const char* end) {
+        while (next < numbers.size() && numbers[next] == number) {
+            texts.emplace_back(begin, end);
+            ++next;
+        }
+        return next < numbers.size();
+    });
+    texts.resize(numbers.size());
+    return texts;
+}
 
 NameId CabrilloLogReader::bandOf(int32_t kHz)
 {
@@ -126,9 +173,6 @@ void CabrilloLogReader::readQso(const char* begin, const char* end, uint32_t lin
 {
     QsoInput q;
     q.line = line;
-    q.textAt = static_cast<uint32_t>(log.text.size());
-    q.textSize = static_cast<uint32_t>(end - begin);
-    log.text.append(begin, end);
     q.fieldsAt = static_cast<uint32_t>(log.fields.size());
     const std::size_t sent = rules_.sent.size();
     const std::size_t wanted = 4 + 1 + sent + 1 + rules_.received.size();
@@ -186,52 +230,32 @@ void CabrilloLogReader::readQso(const char* begin, const char* end, uint32_t lin
 
 bool CabrilloLogReader::read(const std::string& bytes, LogInput& log, std::string& why)
 {
-    const char* at = bytes.data();
-    const char* const end = at + bytes.size();
-    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        at += 3;
-    }
-    uint32_t line = 0;
     bool callsign = false;
-    while (at < end) {
-        const char* stop = at;
-        while (stop < end && *stop != '\r' && *stop != '\n') {
-            ++stop;
-        }
-        ++line;
+    forEachLine(bytes, [&](uint32_t line, const char* at, const char* stop) {
         const char* colon = static_cast<const char*>(std::memchr(at, ':', stop - at));
-        if (colon != nullptr) {
-            const std::string_view tag(at, static_cast<std::size_t>(colon - at));
-            if (tagIs(at, colon, "QSO")) {
-                readQso(at, stop, line, log);
-            } else if (tagIs(at, colon, "CALLSIGN")) {
-                log.call = trimmedValue(colon + 1, stop);
-                for (char& c : log.call) {
-                    c = upper(c);
-                }
-                callsign = !log.call.empty();
-            } else if (tag.size() > 9 && upperText(at, at + 9) == "CATEGORY-") {
-                const std::string value = trimmedValue(colon + 1, stop);
-                if (!value.empty()) {
-                    log.categories += (log.categories.empty() ? "" : " ") + upperText(
-                        value.data(), value.data() + value.size());
-                }
-            } else if (tagIs(at, colon, "CLAIMED-SCORE")) {
-                const std::string value = trimmedValue(colon + 1, stop);
-                log.claimedGiven = digits(value.data(), value.size()) && value.size() < 16;
-                log.claimed = log.claimedGiven ? std::stoll(value) : 0;
-            }
+        if (colon == nullptr) {
+            return true;
         }
-        at = stop;
-        if (at < end && *at == '\r') {
-            ++at;
-            if (at < end && *at == '\n') {
-                ++at;
+        const std::string_view tag(at, static_cast<std::size_t>(colon - at));
+        if (tagIs(at, colon, "QSO")) {
+            readQso(at, stop, line, log);
+        } else if (tagIs(at, colon, "CALLSIGN")) {
+            log.call = upperText(colon + 1, stop);
+            log.call = trimmedValue(log.call.data(), log.call.data() + log.call.size());
+            callsign = !log.call.empty();
+        } else if (tag.size() > 9 && upperText(at, at + 9) == "CATEGORY-") {
+            const std::string value = trimmedValue(colon + 1, stop);
+            if (!value.empty()) {
+                log.categories += (log.categories.empty() ? "" : " ") +
+                                  upperText(value.data(), value.data() + value.size());
             }
-        } else if (at < end) {
-            ++at;
+        } else if (tagIs(at, colon, "CLAIMED-SCORE")) {
+            const std::string value = trimmedValue(colon + 1, stop);
+            log.claimedGiven = digits(value.data(), value.size()) && value.size() < 16;
+            log.claimed = log.claimedGiven ? std::stoll(value) : 0;
         }
-    }
+        return true;
+    });
     if (!callsign) {
         why = "no CALLSIGN:";
         return false;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "crosscheck_rules.h"
 #include "log_set.h"
@@ -32,3 +33,8 @@ private:
     int32_t lastDay_ = 0;  // minutes of lastDate_ at 0000
     bool lastDateValid_ = false;
 };
+
+// The texts of the lines with the given numbers (ascending), split as the reader splits them:
+// what a report quotes, read again rather than held for millions of lines.
+std::vector<std::string> cabrilloLines(const std::string& bytes,
+                                       const std::vector<uint32_t>& numbers);

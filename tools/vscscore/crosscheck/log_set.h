@@ -9,9 +9,7 @@
 #include "names.h"
 
 struct QsoInput {
-    uint32_t line = 0;      // 1-based line number in its file
-    uint32_t textAt = 0;    // the line's text in LogInput::text
-    uint32_t textSize = 0;
+    uint32_t line = 0;      // 1-based line number in its file; its text stays in the file
     int32_t minute = 0;     // UTC as logged, minutes since the OLE epoch
     int32_t freqKHz = 0;
     NameId band = NoName;   // NoName: no band holds the frequency
@@ -31,12 +29,6 @@ struct LogInput {
     uint64_t modified = 0;  // later counts when two logs share a callsign
     std::vector<QsoInput> qsos;
     std::vector<NameId> fields;
-    std::string text;  // the QSO lines' texts, one after another
-
-    std::string_view lineText(const QsoInput& q) const
-    {
-        return std::string_view(text).substr(q.textAt, q.textSize);
-    }
 };
 
 struct LogSet {

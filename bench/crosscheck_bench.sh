@@ -1,0 +1,30 @@
+#!/bin/sh
+# The cross-check's benchmark: simulated contests of growing size, each timed under lint (in one
+# process, every file) and under vscscore crosscheck, with crosscheck's peak memory against the
+# files' bytes. Not a test: it prints figures and never fails on speed.
+# Usage: sh bench/crosscheck_bench.sh BUILD_DIR WORK_DIR [LOGS:LINES ...]
+# (default sizes 200:100000 2000:1000000 10000:5000000)
+set -eu
+build=$1 work=$2
+shift 2
+sizes=${*:-200:100000 2000:1000000 10000:5000000}
+mkdir -p "$work"
+cd "$work"
+for size in $sizes; do
+    logs=${size%%:*} lines=${size##*:}
+    folder=contest-$logs-$lines
+    # The simulator gives about 1.44 lines for each line asked (the errors it adds).
+    [ -d "$folder" ] || "$build/crosscheck_contest" generate "$folder" "$logs" \
+        $((lines * 100 / 144)) 7 >/dev/null
+    bytes=$(cat "$folder"/* | wc -c)
+    qsos=$(cat "$folder"/* | grep -c '^QSO:')
+    lint=$("$build/crosscheck_contest" lint "$folder" | sed 's/.* in \([0-9.]*\) s/\1/')
+    rm -rf out
+    /usr/bin/time -f '%e %U %S %M' -o time.txt "$build/vscscore" crosscheck \
+        --date "2025-02-15 06:00" --out out "$folder" >/dev/null 2>&1 || true
+    read -r wall user system kb <time.txt
+    echo "$logs logs, $qsos QSO lines, $bytes bytes: lint ${lint} s; crosscheck ${wall} s" \
+         "(user ${user} s, system ${system} s), peak ${kb} KiB =" \
+         "$(awk "BEGIN { printf \"%.2f\", $kb * 1024 / $bytes }") x the files' bytes," \
+         "$(awk "BEGIN { printf \"%.2f\", $wall / $lint }") x lint's time"
+done
