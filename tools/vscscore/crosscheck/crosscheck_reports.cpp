@@ -90,6 +90,11 @@ std::vector<std::size_t> logsByStanding(const LogSet& set, const CrosscheckResul
 std::string qsosCsv(const LogSet& set, const CrosscheckResult& result)
 {
     std::string out = "log,line,verdict,partner,partner_line\n";
+    std::size_t lines = 0;
+    for (const LogInput& log : set.logs) {
+        lines += log.qsos.size();
+    }
+    out.reserve(lines * 40);
     for (std::size_t l : logsByCall(set, result)) {
         const LogInput& log = set.logs[l];
         const std::string call = csv(log.call);
