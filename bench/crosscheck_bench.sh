@@ -18,13 +18,17 @@ for size in $sizes; do
         $((lines * 100 / 144)) 7 >/dev/null
     bytes=$(cat "$folder"/* | wc -c)
     qsos=$(cat "$folder"/* | grep -c '^QSO:')
-    lint=$("$build/crosscheck_contest" lint "$folder" | sed 's/.* in \([0-9.]*\) s/\1/')
+    # Wall seconds, CPU seconds (user and system) and peak KiB of a command.
+    measure() {
+        /usr/bin/time -f '%e %U %S %M' -o time.txt "$@" >/dev/null 2>&1 || true
+        tail -n 1 time.txt | awk '{ printf "%s %.2f %s", $1, $2 + $3, $4 }'
+    }
+    set -- $(measure "$build/crosscheck_contest" lint "$folder")
+    lint_wall=$1 lint_cpu=$2
     rm -rf out
-    /usr/bin/time -f '%e %U %S %M' -o time.txt "$build/vscscore" crosscheck \
-        --date "2025-02-15 06:00" --out out "$folder" >/dev/null 2>&1 || true
-    read -r wall user system kb <time.txt
-    echo "$logs logs, $qsos QSO lines, $bytes bytes: lint ${lint} s; crosscheck ${wall} s" \
-         "(user ${user} s, system ${system} s), peak ${kb} KiB =" \
-         "$(awk "BEGIN { printf \"%.2f\", $kb * 1024 / $bytes }") x the files' bytes," \
-         "$(awk "BEGIN { printf \"%.2f\", $wall / $lint }") x lint's time"
+    set -- $(measure "$build/vscscore" crosscheck --date "2025-02-15 06:00" --out out "$folder")
+    echo "$logs logs, $qsos QSO lines, $bytes bytes: lint ${lint_wall} s (CPU ${lint_cpu} s);" \
+         "crosscheck $1 s (CPU $2 s), $(awk "BEGIN { printf \"%.2f\", $2 / $lint_cpu }") x" \
+         "lint's CPU; peak $3 KiB, $(awk "BEGIN { printf \"%.2f\", $3 * 1024 / $bytes }") x" \
+         "the files' bytes"
 done
