@@ -51,6 +51,7 @@ CrosscheckResult crosscheck(const LogSet& set, const CrosscheckRules& rules, Sta
         if (rules.clockAuto) {
             tell(report, context, "clocks", lineCount);
             result.clocks = estimateClocks(pairs, logCount, rules.toleranceMinutes);
+            result.clocksEstimated = true;
             for (std::size_t l = 0; l < logCount; ++l) {
                 offsets[l] = result.clocks[l].offset;
             }

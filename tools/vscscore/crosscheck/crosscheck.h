@@ -32,6 +32,7 @@ struct LogTotals {
 struct CrosscheckResult {
     std::vector<int32_t> superseded;              // per log; -1 when it counts
     std::vector<std::vector<LineResult>> lines;   // per log, per QSO line
+    bool clocksEstimated = false;  // false: Clock=off, every log taken as it is
     std::vector<ClockEstimate> clocks;
     std::vector<LogTotals> totals;
 };

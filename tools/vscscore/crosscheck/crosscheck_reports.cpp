@@ -218,7 +218,9 @@ std::string ubnReport(const LogSet& set, const CrosscheckResult& result, std::si
     const LogTotals& t = result.totals[l];
     std::string out = "Cross-check report for " + log.call + "\n";
     out += "File: " + log.fileName + "\n";
-    out += "Clock offset: " + clockText(result.clocks[l]) + "\n";
+    out += "Clock offset: " +
+           (result.clocksEstimated ? clockText(result.clocks[l]) : std::string("not estimated")) +
+           "\n";
     out += "QSO lines: " + std::to_string(log.qsos.size()) +
            ", confirmed: " + std::to_string(t.confirmed) + "\n";
     out += "Findings:";
