@@ -121,6 +121,13 @@ public:
             error(1, "a byte-order mark before the first tag");
             at = Bom.size();
         }
+        // A contact for each QSO line at most: reserved once rather than moved at every growth.
+        std::size_t qsoTags = 0;
+        for (std::size_t q = bytes.find("QSO:"); q != std::string::npos;
+             q = bytes.find("QSO:", q + 4)) {
+            ++qsoTags;
+        }
+        contacts_.reserve(qsoTags);
         std::size_t number = 0;
         while (at < bytes.size()) {
             const std::size_t newline = bytes.find('\n', at);

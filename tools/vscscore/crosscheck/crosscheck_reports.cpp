@@ -95,27 +95,41 @@ std::string qsosCsv(const LogSet& set, const CrosscheckResult& result)
         lines += log.qsos.size();
     }
     out.reserve(lines * 40);
+    // Millions of rows: each field appended in place, no string made per row.
+    std::vector<std::string> calls(set.logs.size());
+    for (std::size_t l = 0; l < set.logs.size(); ++l) {
+        calls[l] = csv(set.logs[l].call);
+    }
+    char number[16];
+    auto appendNumber = [&](uint32_t value) {
+        const int size = std::snprintf(number, sizeof number, "%u", value);
+        out.append(number, static_cast<std::size_t>(size));
+    };
     for (std::size_t l : logsByCall(set, result)) {
         const LogInput& log = set.logs[l];
-        const std::string call = csv(log.call);
         for (std::size_t i = 0; i < log.qsos.size(); ++i) {
             const LineResult& line = result.lines[l][i];
-            out += call;
+            out += calls[l];
             out += ',';
-            out += std::to_string(log.qsos[i].line);
+            appendNumber(log.qsos[i].line);
             out += ',';
             out += verdictName(line.verdict);
             out += ',';
             const bool ownLine = line.verdict == Verdict::Dupe || line.verdict == Verdict::TooEarly;
             if (line.partnerCall != NoName) {
-                out += csv(std::string(set.names.text(line.partnerCall)));
+                const std::string_view call = set.names.text(line.partnerCall);
+                if (call.find_first_of(",\"\r\n") == std::string_view::npos) {
+                    out.append(call.data(), call.size());
+                } else {
+                    out += csv(std::string(call));
+                }
             } else if (line.partnerLog >= 0 && !ownLine) {
-                out += csv(set.logs[static_cast<std::size_t>(line.partnerLog)].call);
+                out += calls[static_cast<std::size_t>(line.partnerLog)];
             }
             out += ',';
             if (line.partnerQso >= 0 && !ownLine) {
                 const auto& partner = set.logs[static_cast<std::size_t>(line.partnerLog)];
-                out += std::to_string(partner.qsos[static_cast<std::size_t>(line.partnerQso)].line);
+                appendNumber(partner.qsos[static_cast<std::size_t>(line.partnerQso)].line);
             }
             out += '\n';
         }
