@@ -2,6 +2,7 @@
 #include "crosscheck_reports.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 #include "cabrillo/file_base.h"
@@ -102,8 +103,7 @@ std::string qsosCsv(const LogSet& set, const CrosscheckResult& result)
     }
     char number[16];
     auto appendNumber = [&](uint32_t value) {
-        const int size = std::snprintf(number, sizeof number, "%u", value);
-        out.append(number, static_cast<std::size_t>(size));
+        out.append(number, std::to_chars(number, number + sizeof number, value).ptr);
     };
     for (std::size_t l : logsByCall(set, result)) {
         const LogInput& log = set.logs[l];

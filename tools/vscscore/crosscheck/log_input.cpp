@@ -231,6 +231,14 @@ void CabrilloLogReader::readQso(const char* begin, const char* end, uint32_t lin
 bool CabrilloLogReader::read(const std::string& bytes, LogInput& log, std::string& why)
 {
     bool callsign = false;
+    // Reserved once: millions of lines must not be moved at every growth.
+    std::size_t qsoTags = 0;
+    for (std::size_t q = bytes.find("QSO:"); q != std::string::npos;
+         q = bytes.find("QSO:", q + 4)) {
+        ++qsoTags;
+    }
+    log.qsos.reserve(qsoTags);
+    log.fields.reserve(qsoTags * (rules_.sent.size() + rules_.received.size()));
     forEachLine(bytes, [&](uint32_t line, const char* at, const char* stop) {
         const char* colon = static_cast<const char*>(std::memchr(at, ':', stop - at));
         if (colon == nullptr) {
