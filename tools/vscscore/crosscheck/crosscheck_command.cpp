@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -253,7 +254,9 @@ bool isCrosscheckCommand(int argc, char** argv)
     return false;
 }
 
-int crosscheckCommand(int argc, char** argv)
+namespace {
+
+int crosscheckContest(int argc, char** argv)
 {
     Arguments args;
     const std::string error = parse(argc, argv, args);
@@ -452,4 +455,18 @@ int crosscheckCommand(int argc, char** argv)
         return Errors;
     }
     return findings > 0 || superseded > 0 || lintWarnings > 0 ? Found : Clean;
+}
+
+}  // namespace
+
+int crosscheckCommand(int argc, char** argv)
+{
+    // A contest too large for the memory at hand is reported, never a crash; nothing is then
+    // written but what was complete.
+    try {
+        return crosscheckContest(argc, argv);
+    } catch (const std::bad_alloc&) {
+        say("not enough memory for a contest of this size");
+        return Errors;
+    }
 }
