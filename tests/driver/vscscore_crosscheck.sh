@@ -48,6 +48,45 @@ if [ -n "${STATS_REFERENCE_DRIVER:-}" ]; then
     done
 fi
 
+# The rules file of this contest, every key written out, changes nothing.
+cat >this.ini <<'INI'
+[Contest]
+Start=2025-02-15 06:00   ; UTC; --date/--hours override
+Hours=24
+[Exchange]
+Sent=RST EXCH            ; the fields after the own call, in order
+Received=RST EXCH        ; the fields after the worked call, in order
+Check=EXCH               ; received fields that must equal what the partner sent
+Points=EXCH              ; the received field whose integer value is the points; empty: 1 each
+[Match]
+Tolerance=3              ; minutes, after each log's clock correction
+Clock=auto               ; auto: estimate each log's offset; off
+[Repeat]
+SameBandMode=never       ; or the minutes after which the same station counts again
+OtherBandMode=10         ; minutes before the same station counts on another band or mode
+[Credit]
+NoLog=3                  ; a station that sent no log counts once it is in this many logs
+Unique=yes               ; whether a call found in no other log counts
+[Penalty]
+NotInLog=1               ; contacts' points lost besides the contact itself
+BustedCall=1
+BustedExchange=0
+INI
+rm -rf same
+cc --rules this.ini --out same logs
+expect_status 5 "this contest's rules file"
+for f in qsos.csv results.csv results.txt; do
+    check "rules file: same $f" cmp -s "out/$f" "same/$f"
+done
+
+# A progress line on a terminal only.
+if [ -z "$emulator" ] && command -v script >/dev/null; then
+    rm -rf tty
+    script -qec "$driver crosscheck --date '2025-02-15 06:00' --out tty logs" /dev/null \
+        >tty.txt 2>&1 || true
+    check "progress on a terminal" grep -q 'crosscheck: read 40 of 40 files' tty.txt
+fi
+
 # Never into the input's folder; never over a file it did not write.
 cc --out logs logs
 expect_status 2 "output folder holds an input"
