@@ -16,6 +16,7 @@
 #include "folder_access.h"
 #include "log_input.h"
 #include "output_folder.h"
+#include "quoted_lines.h"
 #include "rules_file.h"
 
 namespace {
@@ -179,60 +180,6 @@ void showStage(const char* stage, uint64_t lines, void* context)
     }
 }
 
-// The lines the reports quote, read again from their files.
-class QuotedLines {
-public:
-    // False with the reason for a file that cannot be read again or changed meanwhile; its
-    // lines are then quoted as such.
-    void fetch(const LogSet& set, const CrosscheckResult& result,
-               const std::vector<std::size_t>& logs, std::vector<std::string>& problems)
-    {
-        std::vector<std::vector<uint32_t>> wanted(set.logs.size());
-        for (std::size_t l : logs) {
-            for (const auto& quoted : quotedLines(set, result, l)) {
-                wanted[quoted.first].push_back(quoted.second);
-            }
-        }
-        texts_.assign(set.logs.size(), {});
-        for (std::size_t l = 0; l < set.logs.size(); ++l) {
-            std::vector<uint32_t>& lines = wanted[l];
-            if (lines.empty()) {
-                continue;
-            }
-            std::sort(lines.begin(), lines.end());
-            lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
-            std::string bytes;
-            std::string why;
-            const std::string& path = set.logs[l].fileName;
-            if (fileIdentity(path).modified != set.logs[l].modified) {
-                problems.push_back(path + " changed while being checked; its lines are not quoted");
-                continue;
-            }
-            if (!readFileBytes(path, bytes, why)) {
-                problems.push_back(why);
-                continue;
-            }
-            const std::vector<std::string> read = cabrilloLines(bytes, lines);
-            for (std::size_t i = 0; i < lines.size(); ++i) {
-                texts_[l].emplace_back(lines[i], read[i]);
-            }
-        }
-    }
-
-    std::string text(std::size_t log, uint32_t line) const
-    {
-        const auto& lines = texts_[log];
-        const auto found = std::lower_bound(
-            lines.begin(), lines.end(), line,
-            [](const std::pair<uint32_t, std::string>& a, uint32_t b) { return a.first < b; });
-        return found != lines.end() && found->first == line ? found->second
-                                                            : std::string("(not read again)");
-    }
-
-private:
-    std::vector<std::vector<std::pair<uint32_t, std::string>>> texts_;
-};
-
 }  // namespace
 
 bool isCrosscheckCommand(int argc, char** argv)
@@ -255,6 +202,66 @@ bool isCrosscheckCommand(int argc, char** argv)
 }
 
 namespace {
+
+struct ReadCounts {
+    std::size_t unreadable = 0;
+    std::size_t lintErrors = 0;
+    std::size_t lintWarnings = 0;
+};
+
+// Reads and lints each file into set, naming each that cannot be read and going on.
+ReadCounts readLogs(const std::vector<std::string>& files, const CrosscheckRules& rules,
+                    LogSet& set, std::vector<std::string>& notes, Progress& progress)
+{
+    CabrilloLogReader reader(rules, set.names);
+    const ContestPeriod period = lintPeriod(rules);
+    ReadCounts counts;
+    for (const std::string& path : files) {
+        ++progress.files;
+        std::string bytes;
+        std::string why;
+        if (!readFileBytes(path, bytes, why)) {
+            notes.push_back(why);
+            say(why);
+            ++counts.unreadable;
+            continue;
+        }
+        const LintReport lint = lintCabrillo(bytes, period);
+        LogInput log;
+        if (lint.unreadable.empty() && !reader.read(bytes, log, why)) {
+            why = path + ": not read: " + why;
+        } else if (!lint.unreadable.empty()) {
+            why = path + ": not read: " + lint.unreadable;
+        } else {
+            why.clear();
+        }
+        if (!why.empty()) {
+            notes.push_back(why);
+            say(why);
+            ++counts.unreadable;
+            continue;
+        }
+        if (lint.errors + lint.warnings > 0) {
+            counts.lintErrors += lint.errors;
+            counts.lintWarnings += lint.warnings;
+            say(path + ": lint: " + std::to_string(lint.errors) + " errors, " +
+                std::to_string(lint.warnings) + " warnings (vscscore lint " + path + ")");
+        }
+        log.fileName = path;
+        log.modified = fileIdentity(path).modified;
+        progress.lines += log.qsos.size();
+        log.qsos.shrink_to_fit();
+        log.fields.shrink_to_fit();
+        set.logs.push_back(std::move(log));
+        if (progress.shown && (progress.files % 50 == 0 || progress.files == files.size())) {
+            std::fprintf(stderr, "\rcrosscheck: read %zu of %zu files, %llu lines...",
+                         progress.files, progress.total,
+                         static_cast<unsigned long long>(progress.lines));
+            std::fflush(stderr);
+        }
+    }
+    return counts;
+}
 
 int crosscheckContest(int argc, char** argv)
 {
@@ -316,55 +323,7 @@ int crosscheckContest(int argc, char** argv)
     progress.shown = errorIsTerminal();
     progress.total = files.size();
     LogSet set;
-    CabrilloLogReader reader(rules, set.names);
-    const ContestPeriod period = lintPeriod(rules);
-    std::size_t unreadable = 0;
-    std::size_t lintErrors = 0;
-    std::size_t lintWarnings = 0;
-    for (const std::string& path : files) {
-        ++progress.files;
-        std::string bytes;
-        std::string why;
-        if (!readFileBytes(path, bytes, why)) {
-            notes.push_back(why);
-            say(why);
-            ++unreadable;
-            continue;
-        }
-        const LintReport lint = lintCabrillo(bytes, period);
-        LogInput log;
-        if (lint.unreadable.empty() && !reader.read(bytes, log, why)) {
-            why = path + ": not read: " + why;
-        } else if (!lint.unreadable.empty()) {
-            why = path + ": not read: " + lint.unreadable;
-        } else {
-            why.clear();
-        }
-        if (!why.empty()) {
-            notes.push_back(why);
-            say(why);
-            ++unreadable;
-            continue;
-        }
-        if (lint.errors + lint.warnings > 0) {
-            lintErrors += lint.errors;
-            lintWarnings += lint.warnings;
-            say(path + ": lint: " + std::to_string(lint.errors) + " errors, " +
-                std::to_string(lint.warnings) + " warnings (vscscore lint " + path + ")");
-        }
-        log.fileName = path;
-        log.modified = fileIdentity(path).modified;
-        progress.lines += log.qsos.size();
-        log.qsos.shrink_to_fit();
-        log.fields.shrink_to_fit();
-        set.logs.push_back(std::move(log));
-        if (progress.shown && (progress.files % 50 == 0 || progress.files == files.size())) {
-            std::fprintf(stderr, "\rcrosscheck: read %zu of %zu files, %llu lines...",
-                         progress.files, progress.total,
-                         static_cast<unsigned long long>(progress.lines));
-            std::fflush(stderr);
-        }
-    }
+    const ReadCounts read = readLogs(files, rules, set, notes, progress);
     if (set.logs.empty()) {
         say("no log could be read");
         return BadLog;
@@ -451,10 +410,10 @@ int crosscheckContest(int argc, char** argv)
     std::printf("crosscheck: %zu logs, %llu QSO lines: %s\n", order.size(),
                 static_cast<unsigned long long>(lines), summary.c_str());
     std::printf("crosscheck: results in %s\n", args.out.c_str());
-    if (unreadable > 0 || lintErrors > 0) {
+    if (read.unreadable > 0 || read.lintErrors > 0) {
         return Errors;
     }
-    return findings > 0 || superseded > 0 || lintWarnings > 0 ? Found : Clean;
+    return findings > 0 || superseded > 0 || read.lintWarnings > 0 ? Found : Clean;
 }
 
 }  // namespace
