@@ -229,10 +229,34 @@ else()
         ${TESTS}/driver/png_colours.py)
 endif()
 
+# The cross-check: a simulated contest, its accuracy against the truth, and hand-made cases.
+set(CROSSCHECK_TESTS ${TESTS}/crosscheck)
+add_library(contest_simulator STATIC ${CROSSCHECK_TESTS}/contest_simulator.cpp)
+target_include_directories(contest_simulator PUBLIC ${CROSSCHECK_TESTS})
+target_link_libraries(contest_simulator PUBLIC crosscheck_engine)
+stats_test(crosscheck_tests SOURCES
+    ${CROSSCHECK_TESTS}/crosscheck_accuracy_test.cpp
+    ${CROSSCHECK_TESTS}/crosscheck_cases_test.cpp
+    LIBS contest_simulator crosscheck_command)
+
+# The cross-check's benchmark contest and lint's time on it (see bench/crosscheck_bench.sh).
+add_executable(crosscheck_contest ${PROJECT_SOURCE_DIR}/bench/crosscheck_contest.cpp)
+target_link_libraries(crosscheck_contest PRIVATE contest_simulator crosscheck_command)
+target_link_options(crosscheck_contest PRIVATE ${EXE_LINK_OPTIONS})
+
+stats_add_test(vscscore_crosscheck sh ${TESTS}/driver/vscscore_crosscheck.sh
+    $<TARGET_FILE:vscscore> $<TARGET_FILE:Stats> ${SAMPLE_LOG} $<TARGET_FILE:crosscheck_contest>
+    ${DRIVER_EMULATOR})
+if(WIN32 AND EXISTS ${NATIVE_BUILD}/vscscore)
+    set_property(TEST vscscore_crosscheck APPEND PROPERTY ENVIRONMENT
+        "STATS_REFERENCE_DRIVER=${NATIVE_BUILD}/vscscore")
+endif()
+
 get_property(TEST_FOLDERS GLOBAL PROPERTY STATS_TEST_FOLDERS)
 list(JOIN TEST_FOLDERS "|" TEST_FOLDERS)
 add_test(NAME test_folders
          COMMAND ${CMAKE_COMMAND} -DTEST_RUN=${TEST_RUN} -DFOLDERS=${TEST_FOLDERS}
                  -P ${PROJECT_SOURCE_DIR}/cmake/make-test-folders.cmake)
 set_tests_properties(test_folders PROPERTIES FIXTURES_SETUP test_folders)
+
 

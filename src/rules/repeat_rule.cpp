@@ -19,6 +19,20 @@ bool storedMinutes(const DateRecord& time, int64_t& minutes)
 
 }  // namespace
 
+RepeatVerdict judgeRepeatPair(const RepeatWindows& windows, bool sameBandMode,
+                              int64_t elapsedMinutes)
+{
+    if (sameBandMode && windows.sameNever) {
+        return {false, false, 0};
+    }
+    // A stored contact in the future (a clock set back, a log edited) is never too early.
+    const unsigned window = sameBandMode ? windows.sameMinutes : windows.otherMinutes;
+    if (elapsedMinutes >= 0 && elapsedMinutes <= window) {
+        return {false, !sameBandMode, window - static_cast<unsigned>(elapsedMinutes)};
+    }
+    return {true, false, 0};
+}
+
 RepeatVerdict judgeRepeat(const ContactArray& contacts, const std::string& call,
                           const std::string& mode, const std::string& band,
                           const DateTimeParts& utcNow)
@@ -27,18 +41,14 @@ RepeatVerdict judgeRepeat(const ContactArray& contacts, const std::string& call,
     RepeatVerdict verdict = {true, false, 0};
     // The pass reads the callsign column; only the station's own contacts are looked at.
     contacts.forEachWithCall(call, [&](std::size_t, const CInfo& stored) {
-        if (stored.Band == band && stored.Mode == mode) {
-            verdict = {false, false, 0};
-            return false;
-        }
+        const bool same = stored.Band == band && stored.Mode == mode;
         int64_t then = 0;
-        if (!storedMinutes(stored.Time, then)) {
+        if (!same && !storedMinutes(stored.Time, then)) {
             return true;
         }
-        // A stored contact in the future (a clock set back, a log edited) is never too early.
-        const int64_t elapsed = now - then;
-        if (elapsed >= 0 && elapsed <= RepeatWindowMinutes) {
-            verdict = {false, true, RepeatWindowMinutes - static_cast<unsigned>(elapsed)};
+        const RepeatVerdict pair = judgeRepeatPair(RepeatWindows(), same, now - then);
+        if (!pair.accepted) {
+            verdict = pair;
             return false;
         }
         return true;

@@ -2,6 +2,7 @@
 // logged.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "scoring/ole_date.h"
@@ -16,6 +17,20 @@ struct RepeatVerdict {
     bool tooEarly;           // refused within the window; false for an exact repeat
     unsigned minutesToWait;  // meaningful only when tooEarly
 };
+
+// How long the same station stays refused: on the same band and mode (never counting again, or
+// refused while 0..sameMinutes whole minutes separate the two), and on another band or mode.
+// The defaults are this contest's, the plug-in's own.
+struct RepeatWindows {
+    bool sameNever = true;
+    unsigned sameMinutes = 0;
+    unsigned otherMinutes = RepeatWindowMinutes;
+};
+
+// The judge for one pair: a contact elapsedMinutes after a stored one of the same station (on
+// the same band and mode or not). A stored time in the future never refuses a timed window.
+RepeatVerdict judgeRepeatPair(const RepeatWindows& windows, bool sameBandMode,
+                              int64_t elapsedMinutes);
 
 // Visits the stored contacts oldest first; the first one that refuses decides. Texts compare
 // byte for byte. The same station on the same band and mode refuses whatever the times; on

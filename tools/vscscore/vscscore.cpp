@@ -7,6 +7,7 @@
 
 #include "command_table.h"
 #include "console_text.h"
+#include "crosscheck_command.h"
 #include "exit_status.h"
 #include "help.h"
 #include "log_file.h"
@@ -60,6 +61,10 @@ int main(int argc, char** argv)
     if (argc == 2 && std::string(argv[1]) == "--version") {
         std::printf("%s %s\n", ProgramName, STATS_RELEASE_TEXT);
         return Clean;
+    }
+    // The cross-check takes many logs and options of its own.
+    if (isCrosscheckCommand(argc, argv)) {
+        return crosscheckCommand(argc, argv);
     }
     Options options;
     const std::string error = parseArguments(argc, argv, options);

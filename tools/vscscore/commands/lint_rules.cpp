@@ -105,6 +105,13 @@ public:
         if (lines.byteOrderMark()) {
             error(1, "a byte-order mark before the first tag");
         }
+        // A contact for each QSO line at most: reserved once rather than moved at every growth.
+        std::size_t qsoTags = 0;
+        for (std::size_t q = bytes.find("QSO:"); q != std::string::npos;
+             q = bytes.find("QSO:", q + 4)) {
+            ++qsoTags;
+        }
+        contacts_.reserve(qsoTags);
         CabrilloLine line;
         std::size_t number = 0;
         while (lines.next(line)) {

@@ -1,0 +1,31 @@
+// The rules a cross-check applies. The defaults are this contest's, taken from the product's
+// own code where it decides (the repeat windows, the QSO line's fields).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "rules/repeat_rule.h"
+
+struct CrosscheckRules {
+    bool periodGiven = false;
+    int32_t startMinute = 0;  // minutes since the OLE epoch, UTC
+    unsigned hours = 24;
+    // The fields after the own call and after the worked call, as the plug-in writes them.
+    std::vector<std::string> sent = {"RST", "EXCH"};
+    std::vector<std::string> received = {"RST", "EXCH"};
+    std::vector<std::string> check = {"EXCH"};  // received fields that must equal the sent ones
+    std::string points = "EXCH";  // empty: 1 point a contact
+    unsigned toleranceMinutes = 3;
+    bool clockAuto = true;
+    RepeatWindows repeat;
+    unsigned noLog = 3;
+    bool unique = true;
+    unsigned penaltyNotInLog = 1;
+    unsigned penaltyBustedCall = 1;
+    unsigned penaltyBustedExchange = 0;
+};
+
+// Index of name in fields, or -1.
+int fieldIndex(const std::vector<std::string>& fields, const std::string& name);
