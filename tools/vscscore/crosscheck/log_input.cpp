@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "adif_contact.h"
+#include "scoring/band_plan.h"
 #include "scoring/ole_date.h"
 
 namespace {
