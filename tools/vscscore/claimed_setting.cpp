@@ -30,6 +30,12 @@ bool claimedScoreSaved(const std::string& claimed)
     if (!std::filesystem::is_directory("Plugins", ignored)) {
         return true;
     }
+    std::string saved;
+    return savedClaimedScore(saved) && trimmedLower(saved) == claimed;
+}
+
+bool savedClaimedScore(std::string& claimed)
+{
     std::ifstream settings("Plugins/VESTAR.ini", std::ios::binary);
     bool inSection = false;
     std::string line;
@@ -42,7 +48,8 @@ bool claimedScoreSaved(const std::string& claimed)
         const std::size_t equals = line.find('=');
         if (inSection && equals != std::string::npos &&
             trimmedLower(line.substr(0, equals)) == "claimed") {
-            return trimmedLower(line.substr(equals + 1)) == claimed;
+            claimed = trimmedLower(line.substr(equals + 1));
+            return true;
         }
     }
     return false;

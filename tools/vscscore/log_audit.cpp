@@ -28,12 +28,22 @@ RepeatVerdict judge(const ContactArray& logged, const LogContact& contact)
 
 }  // namespace
 
+std::string waitText(unsigned minutesToWait)
+{
+    if (minutesToWait == 0) {
+        return "in the last minute of the " + std::to_string(RepeatWindowMinutes) +
+               "-minute window";
+    }
+    return std::to_string(minutesToWait) + (minutesToWait == 1 ? " minute" : " minutes") +
+           " still to wait";
+}
+
 std::vector<AuditFinding> auditLog(const std::vector<LogContact>& contacts)
 {
     std::vector<std::size_t> order(contacts.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::stable_sort(order.begin(), order.end(), [&contacts](std::size_t a, std::size_t b) {
-        return contacts[a].host.time.value() < contacts[b].host.time.value();
+        return timeOrderKey(contacts[a]) < timeOrderKey(contacts[b]);
     });
 
     // Only a contact with the same callsign can refuse, so each is judged against the logged

@@ -10,9 +10,12 @@
 #include "cabrillo_check.h"
 #include "claimed_setting.h"
 #include "console_text.h"
+#include "counted_text.h"
+#include "empty_log_guard.h"
 #include "exit_status.h"
 #include "file_bytes.h"
 #include "file_identity.h"
+#include "kept_copy.h"
 #include "host_calls.h"
 #include "log_audit.h"
 #include "lint_command.h"
@@ -21,6 +24,8 @@
 #include "plugin/version.h"
 #include "plugin_search.h"
 #include "report_command.h"
+#include "shown_text.h"
+#include "utf8_files.h"
 
 namespace {
 
@@ -103,7 +108,7 @@ struct Options {
 
 void say(const std::string& line)
 {
-    std::fprintf(stderr, "%s: %s\n", Program, line.c_str());
+    std::fprintf(stderr, "%s: %s\n", Program, shownText(line).c_str());
 }
 
 int usageError(const std::string& reason)
@@ -253,18 +258,12 @@ void printLines(const std::string& text)
     std::string::size_type start = 0;
     for (;;) {
         const std::string::size_type end = text.find("\r\n", start);
-        std::printf("%s\n", text.substr(start, end - start).c_str());
+        std::printf("%s\n", shownText(text.substr(start, end - start)).c_str());
         if (end == std::string::npos) {
             return;
         }
         start = end + 2;
     }
-}
-
-// "1 warning", "2 warnings".
-std::string counted(std::size_t count, const std::string& noun)
-{
-    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
 }
 
 std::string hostDateText(const DateRecord& date, const char* pattern)
@@ -339,8 +338,22 @@ private:
         }
     }
 
+    // Nothing with contacts is replaced by the summary or file of a log with none.
+    bool emptyLogRefused(const std::string& cabrilloName)
+    {
+        const std::string reason =
+            log_.contacts.empty() ? emptyLogWouldReplace(cabrilloName) : std::string();
+        if (!reason.empty()) {
+            say(reason + "; nothing done");
+        }
+        return !reason.empty();
+    }
+
     int score()
     {
+        if (emptyLogRefused(std::string())) {
+            return BadLog;
+        }
         feedLog(0);
         int score = 0;
         requestResult(score);
@@ -353,22 +366,50 @@ private:
     int exportLog()
     {
         const std::string name = cabrilloFileBase(call()) + ".cbr";
+        if (emptyLogRefused(name)) {
+            return BadLog;
+        }
+        if (isSymbolicLinkUtf8(name)) {
+            say(name + " is a symbolic link, which the plug-in would replace with a plain file; "
+                       "nothing exported (export in the folder of the file it names)");
+            return Errors;
+        }
+        KeptCopy kept;
+        std::string reason;
+        if (!kept.keep(name, reason)) {
+            say("cannot keep the earlier " + name + " as " + name + "~: " + reason +
+                "; nothing exported");
+            return Errors;
+        }
         const FileIdentity before = fileIdentity(name);
         feedLog(1);
         int score = 0;
         const std::string report = requestResult(score);
         const FileIdentity after = fileIdentity(name);
+        const std::string keptNote = kept.settle();
+        if (!keptNote.empty()) {
+            say(keptNote);
+        }
         if (report.find("File not produced: " + name) != std::string::npos) {
             say("the plug-in could not write " + name +
                 (before.exists ? "; the earlier " + name + " is left as it was" : std::string()));
             return Errors;
         }
-        if (report.find("File produced: " + name) == std::string::npos) {
+        const bool written = after.exists && after != before;
+        if (report.empty()) {
+            // No message box seen: Windows with no display shows none. The file tells.
+            say("the plug-in's report was not seen (no display for its message box?); " + name +
+                (written ? " was written all the same, and is read back"
+                         : " was not written"));
+            if (!written) {
+                return Errors;
+            }
+        } else if (report.find("File produced: " + name) == std::string::npos) {
             say("the plug-in reported no " + name + "; it reported: " +
-                (report.empty() ? std::string("nothing") : report.substr(0, report.find('\n'))));
+                report.substr(0, report.find('\n')));
             return Errors;
         }
-        if (!after.exists || after == before) {
+        if (!written) {
             say("the plug-in reported " + name + " produced, but " +
                 (after.exists ? "the file there is the earlier one" : "there is none"));
             return Errors;
@@ -384,6 +425,14 @@ private:
         const std::string call = hostCallsign(options_.operands[1]);
         const std::string& typed = options_.operands[2];
         const std::string mode = hostMode(options_.operands[3], std::string());
+        if (call.empty()) {
+            return usageError("check wants a callsign to check, not an empty text");
+        }
+        // The modes the plug-in's own mode map knows; any other it writes as none.
+        if (cabrilloMode(mode) == "PM") {
+            return usageError("unknown mode " + options_.operands[3] +
+                              "; CW or SSB (USB and LSB count as SSB)");
+        }
         std::string band = hostBand(typed);
         if (band.empty()) {
             band = hostBand(typed + "m");
@@ -398,7 +447,7 @@ private:
         if (warning[0] != '\0') {
             line += ": " + cp1251ToUtf8(warning);
         }
-        std::printf("%s\n", line.c_str());
+        std::printf("%s\n", shownText(line).c_str());
         return accepted != 0 ? Clean : Found;
     }
 
@@ -451,15 +500,23 @@ private:
         if (!lint.unreadable.empty()) {
             problems.push_back(lint.unreadable);
         }
+        if (log_.contacts.size() + log_.skipped < log_.recordEnds) {
+            problems.push_back("the log has " + counted(log_.recordEnds, "record") + " (<EOR>), " +
+                               std::to_string(log_.contacts.size()) + " read and " +
+                               std::to_string(log_.skipped) + " skipped: " +
+                               counted(log_.recordEnds - log_.contacts.size() - log_.skipped,
+                                       "record") +
+                               " unaccounted for");
+        }
         for (const std::string& problem : problems) {
-            std::printf("%s: %s\n", name.c_str(), problem.c_str());
+            std::printf("%s: %s\n", name.c_str(), shownText(problem).c_str());
         }
         printLintFindings(name, lint);
         // What only the log knows: which records the host gave a mode that is none, which
         // contacts ended up outside their band.
         const std::vector<std::string> warnings = logWarnings(cabrillo);
         for (const std::string& warning : warnings) {
-            std::printf("%s: warning: %s\n", name.c_str(), warning.c_str());
+            std::printf("%s: warning: %s\n", name.c_str(), shownText(warning).c_str());
         }
         const std::string* claimed = cabrilloHeader(cabrillo, "CLAIMED-SCORE");
         if (claimed != nullptr) {
@@ -468,7 +525,8 @@ private:
         const std::string counts = lintCounts(lint) +
                                    (warnings.empty() ? std::string()
                                                      : ", " + counted(warnings.size(),
-                                                                      "warning from the log"));
+                                                                      "warning") +
+                                                           " from the log");
         if (problems.empty()) {
             std::printf("%s: %s: every contact once, field for field; %s\n", name.c_str(),
                         counted(cabrillo.qsos.size(), "QSO line").c_str(), counts.c_str());
@@ -499,14 +557,13 @@ private:
             if (finding.tooEarly) {
                 ++early;
                 line += "too early after record " + std::to_string(earlier.record) + " " +
-                        describe(earlier) + ", " + counted(finding.minutesToWait, "minute") +
-                        " still to wait";
+                        describe(earlier) + ", " + waitText(finding.minutesToWait);
             } else {
                 ++repeats;
                 line += "exact repeat of record " + std::to_string(earlier.record) + " " +
                         describe(earlier);
             }
-            std::printf("%s\n", line.c_str());
+            std::printf("%s\n", shownText(line).c_str());
         }
         std::printf("audit: %s, %s, %s too early\n",
                     counted(log_.contacts.size(), "contact").c_str(),
@@ -544,6 +601,15 @@ private:
 int main(int argc, char** argv)
 {
     setUpConsole();
+    // getopt_long wants char**: the UTF-8 arguments, argv[argc] null as ever.
+    std::vector<std::string> texts = utf8Arguments(argc, argv);
+    std::vector<char*> pointers;
+    for (std::string& text : texts) {
+        pointers.push_back(&text[0]);
+    }
+    pointers.push_back(nullptr);
+    argc = static_cast<int>(texts.size());
+    argv = pointers.data();
     if (argc == 2 && std::string(argv[1]) == "--version") {
         std::printf("%s %s\n", Program, STATS_RELEASE_TEXT);
         return Clean;
@@ -580,11 +646,18 @@ int main(int argc, char** argv)
     for (const std::string& message : log.messages) {
         say(path + ": " + message);
     }
+    for (const std::string& warning : log.warnings) {
+        say(path + ": " + warning);
+    }
     log.messages = std::vector<std::string>();
+    log.warnings = std::vector<std::string>();
+    if (log.contacts.empty() && log.skipped > 0) {
+        say(path + ": no contact could be read, " + counted(log.skipped, "record") +
+            " skipped; nothing is scored or written");
+        return BadLog;
+    }
     if (log.contacts.empty() && options.date.empty()) {
-        say(path + ": no contacts" +
-            (log.skipped > 0 ? ", " + counted(log.skipped, "record") + " skipped" : std::string()) +
-            "; give --date to score an empty log");
+        say(path + ": no contacts; give --date to score an empty log");
         return BadLog;
     }
     if (options.date.empty() && !log.contacts.empty()) {
@@ -600,8 +673,23 @@ int main(int argc, char** argv)
     say(path + ": " + counted(log.contacts.size(), "contact") + " read");
 
     const int status = Driver(options, log, title).run();
+    std::vector<std::string> tally;
     if (log.skipped > 0) {
-        say(path + ": " + counted(log.skipped, "record") + " skipped");
+        tally.push_back(counted(log.skipped, "record") + " skipped");
     }
-    return status;
+    if (log.repaired > 0) {
+        tally.push_back(counted(log.repaired, "record") + " repaired");
+    }
+    if (log.warned > 0) {
+        tally.push_back(counted(log.warned, "record") + " with warnings");
+    }
+    if (tally.empty()) {
+        return status;
+    }
+    std::string line;
+    for (const std::string& part : tally) {
+        line += (line.empty() ? "" : ", ") + part;
+    }
+    say(path + ": " + line);
+    return status == Clean ? Found : status;
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "counted_text.h"
 #include "svg_canvas.h"
 
 namespace {
@@ -121,8 +122,8 @@ int64_t bandLegend(SvgCanvas& svg, const LogReport& report, int64_t x)
 std::string hourTip(const HourRow& row, const std::string& what, const Tally& tally)
 {
     return minuteText(row.hour * 60, "%Y-%m-%d %H00") + "-" + minuteText(row.hour * 60, "%H59") +
-           " UTC, " + what + ": " + std::to_string(tally.qsos) + " QSOs, " +
-           std::to_string(tally.points) + " points";
+           " UTC, " + what + ": " + counted(tally.qsos, "QSO") + ", " +
+           std::to_string(tally.points) + (tally.points == 1 ? " point" : " points");
 }
 
 std::string point(int64_t x, int64_t y)
@@ -297,7 +298,7 @@ std::string bandTimeChart(const LogReport& report, const std::vector<LogContact>
                  bandColour(band),
                  bandLabel(report.bands[band]) + " " + minuteText(line[start].minute, "%H%M") +
                      "-" + minuteText(line[end - 1].minute, "%H%M") + ", " +
-                     std::to_string(end - start) + " QSOs");
+                     counted(end - start, "QSO"));
         start = end;
     }
 
