@@ -199,7 +199,8 @@ check "control bytes, an old date" 1 err \
     'vscscore: log.adi: record 4 at byte [0-9]+: QSO_DATE 18000101 is before 1930, the earliest date ADIF allows; skipped'
 vsc --call Q9VSC check log.adi "$(printf 'Q1\033[2JX')" 20 CW
 check "an escape shown harmlessly" 1 out 'Q1\\x1b\[2JX 20 CW: accepted'
-vsc --call "$(printf 'Q9\033]0;x\007\377')" report --html page.html log.adi
+{ field STATION_CALLSIGN "$(printf 'Q9\033]0;x\007\377')"; cat log.adi; } >page.adi
+vsc report --html page.html page.adi
 check "control bytes and broken UTF-8 on the page" 1 out 'VESTAR CUP 2025-02-15 +Q9\\x1b]0;X\\x07\\xff'
 if tr -d '\n' <page.html | LC_ALL=C grep -q '[[:cntrl:]]' ||
     ! iconv -f UTF-8 -t UTF-8 page.html >/dev/null 2>&1 || ! grep -q 'Q9\\x1b]0;X' page.html; then
@@ -287,6 +288,10 @@ check "--library, a file of this folder" 0 out "Score: +7"
 mkdir alone && cp "$driver" alone/
 drive $emulator "alone/$(basename "$driver")" --call Q9VSC score log.adi
 check "no plug-in anywhere" 4 err "vscscore: no $lib found \(looked in: .*alone.$lib, .*lib.vscscore.$lib\); give --library PATH"
+# A folder and a log named in Cyrillic, as Russian-speaking contesters name theirs.
+mkdir 'Мой лог' && cp "$driver" "$library" 'Мой лог/' && cp log.adi 'Мой лог (final).adi'
+drive $emulator "Мой лог/$(basename "$driver")" --call Q9VSC score 'Мой лог (final).adi'
+check "a Cyrillic folder and log name" 0 out "Score: +7"
 if [ -z "$emulator" ]; then
     # Installed: the program in bin, the plug-in in lib/vscscore, run through a symlink.
     mkdir -p prefix/bin prefix/lib/vscscore elsewhere

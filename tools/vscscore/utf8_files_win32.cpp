@@ -1,8 +1,9 @@
 // The wide-character calls, UTF-8 converted at the edge.
 #include "utf8_files.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include "platform/file_output.h"
 #include "wide_text_win32.h"
