@@ -39,8 +39,8 @@ const char Help[] =
     "      The same, asking the plug-in for its Cabrillo file too: CALL.cbr in this folder,\n"
     "      named after your callsign as the plug-in names it (\"/\" becomes \"_\"). When the\n"
     "      plug-in reports the file produced, reads it back, checks that it holds every\n"
-    "      contact once, field for field, and lints it (see lint). An earlier file is\n"
-    "      never removed or changed by vscscore.\n"
+    "      contact once, field for field, and lints it (see lint). An earlier file that\n"
+    "      differs is kept as CALL.cbr~; a symbolic link there is refused.\n"
     "  vscscore [OPTIONS] check LOG.adi CALL BAND MODE\n"
     "      Asks the plug-in whether CALL may be worked now on BAND (40 or 40m) in MODE (CW,\n"
     "      SSB) after the contacts of the log, and prints its answer and warning.\n"
@@ -62,7 +62,9 @@ const char Help[] =
     "\n"
     "LOG.adi is the ADIF file (.adi) your logger exports. Calls are read in upper case;\n"
     "USB and LSB count as SSB; a contact with BAND and no FREQ is put at the band's lower\n"
-    "edge. Every repair, and every record skipped, is named with its record number.\n"
+    "edge. Every repair, every record skipped and every contact that may not score or\n"
+    "read back as meant (an exchange that is no plain integer, a missing RST_SENT,\n"
+    "RST_RCVD, STX_STRING or SRX_STRING, a band outside 160-10 m) is named with its record.\n"
     "\n"
     "Options:\n"
     "  --call CALL        your callsign (default: STATION_CALLSIGN, else OPERATOR, in the log)\n"
@@ -81,15 +83,17 @@ const char Help[] =
     "  0  all well: the check accepted the contact, the audit found nothing, the exported\n"
     "     or linted file has no finding\n"
     "  1  findings, warnings only: the check refused the contact, the audit found repeats or\n"
-    "     contacts made too early, lint or the export's read-back found warnings\n"
+    "     contacts made too early, lint or the export's read-back found warnings; or\n"
+    "     records of the log were skipped, repaired or warned about\n"
     "  2  a usage error\n"
-    "  3  the log or the Cabrillo file could not be read: missing, not an ADIF file, or no\n"
-    "     contacts (without --date)\n"
+    "  3  the log or the Cabrillo file could not be read: missing, not an ADIF file, no\n"
+    "     contact readable, or no contacts (without --date; with it, a log with no contacts\n"
+    "     still replaces no Cabrillo file with QSO lines and no claimed score but 0)\n"
     "  4  the plug-in could not be loaded\n"
     "  5  errors: lint found errors (a sponsor's robot rejects the log), the plug-in did not\n"
     "     produce the Cabrillo file, or the file failed its read-back (a contact missing,\n"
     "     twice, or changed)\n"
-    "Skipped records never change the status; they are named and counted on standard error.\n";
+    "Skipped, repaired and warned records are named and counted on standard error.\n";
 
 const char Program[] = "vscscore";
 
