@@ -186,6 +186,9 @@ check "missing fields, a band of no contest, a blank" 1 err \
     "vscscore: log.adi: record 1: warning: no RST_SENT, STX_STRING, SRX_STRING: .*" \
     "vscscore: log.adi: record 2: warning: band 30 is not one of this contest's .*" \
     'vscscore: log.adi: record 3: warning: STX_STRING "5 1" holds a blank, .*'
+vsc --call Q9VSC export log.adi
+check "a blank inside a field, read back" 5 out \
+    'Q9VSC.cbr: record 3 \(Q1VVX .*\) cannot be read back: its exchange sent "5 1" holds a blank, .*'
 
 # --- hostile input ----------------------------------------------------------------------------
 fresh hostile
