@@ -366,12 +366,8 @@ std::string notAdifReason(const std::string& bytes)
     if (!looksLikeText(bytes)) {
         return "binary, or UTF-16 text";
     }
-    const std::size_t first = bytes.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
-    if (first != std::string::npos &&
-        (bytes.compare(first, 5, "<?xml") == 0 || findCaseless(bytes, "<ADX>", 0) != npos)) {
-        return "XML, the ADX form of ADIF; export the log as .adi";
-    }
-    // Any ADIF file has a tag with a length, or at least the end of a header or a record.
+    // Any ADIF file has a tag with a length, or at least the end of a header or a record; the
+    // first few tags tell.
     for (std::size_t at = bytes.find('<'); at != npos; at = bytes.find('<', at + 1)) {
         const std::size_t close = bytes.find_first_of("<>", at + 1);
         if (close == npos) {
@@ -384,6 +380,11 @@ std::string notAdifReason(const std::string& bytes)
              std::isdigit(static_cast<unsigned char>(inside[colon + 1])))) {
             return std::string();
         }
+    }
+    const std::size_t first = bytes.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
+    if (first != npos &&
+        (bytes.compare(first, 5, "<?xml") == 0 || findCaseless(bytes, "<ADX>", 0) != npos)) {
+        return "XML, the ADX form of ADIF; export the log as .adi";
     }
     return "no ADIF tags: CSV, or other text";
 }
