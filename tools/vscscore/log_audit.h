@@ -19,6 +19,10 @@ struct AuditFinding {
 // Findings come in time order.
 std::vector<AuditFinding> auditLog(const std::vector<LogContact>& contacts);
 
+// The indexes of the contacts in the order the audit replays them: by real time, equal times
+// in file order.
+std::vector<std::size_t> timeOrder(const std::vector<LogContact>& contacts);
+
 // How long a too-early contact had still to wait, in the plug-in's count: "7 minutes still to
 // wait", "1 minute ..."; with 0 the contact fell in the window's last minute, refused all the
 // same, and is said so.

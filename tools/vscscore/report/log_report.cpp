@@ -32,11 +32,7 @@ std::vector<std::string> orderedBands(const std::vector<LogContact>& contacts)
 std::vector<TimedContact> timelineOf(const std::vector<LogContact>& contacts,
                                      const std::vector<std::string>& bands)
 {
-    std::vector<std::size_t> order(contacts.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&contacts](std::size_t a, std::size_t b) {
-        return timeOrderKey(contacts[a]) < timeOrderKey(contacts[b]);
-    });
+    const std::vector<std::size_t> order = timeOrder(contacts);
     std::map<std::string, std::size_t> bandIndex;
     for (std::size_t k = 0; k < bands.size(); ++k) {
         bandIndex[bands[k]] = k;
