@@ -6,8 +6,12 @@
 
 FileRead readWholeFile(const std::string& path, std::string& bytes)
 {
+    return readWholeOpenFile(std::fopen(path.c_str(), "rb"), bytes);
+}
+
+FileRead readWholeOpenFile(std::FILE* file, std::string& bytes)
+{
     bytes.clear();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
         return FileRead::CannotOpen;
     }

@@ -11,7 +11,7 @@ void BandTallies::count(const CInfo& contact)
     }
     BandTally& tally = tallies_[contact.Band];
     tally.qsos += 1;
-    tally.points += static_cast<uint32_t>(exchangePoints(contact.ExchRcvd));
+    tally.points += exchangePoints(contact.ExchRcvd);
 }
 
 void BandTallies::uncount(const CInfo& contact)
@@ -21,7 +21,7 @@ void BandTallies::uncount(const CInfo& contact)
     }
     BandTally& tally = tallies_[contact.Band];
     tally.qsos -= 1;
-    tally.points -= static_cast<uint32_t>(exchangePoints(contact.ExchRcvd));
+    tally.points -= exchangePoints(contact.ExchRcvd);
 }
 
 void BandTallies::clear()

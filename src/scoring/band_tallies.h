@@ -8,11 +8,12 @@
 
 #include "scoring/cinfo.h"
 
-// Sums are kept unsigned so that overflow wraps as the host's 32-bit arithmetic does, and
-// taking a contact back out undoes its addition exactly.
+// The count is kept unsigned, as the host's 32-bit count wraps; the points are summed exactly
+// in 64 bits (no log holds the 2^32 contacts that could fill them), so taking a contact back
+// out undoes its addition exactly, and the summary holds the sums at the 32-bit limits.
 struct BandTally {
     uint32_t qsos = 0;
-    uint32_t points = 0;
+    int64_t points = 0;
 };
 
 // The scoring contacts (those with a Call) of each band text, compared exactly.

@@ -40,3 +40,35 @@ int32_t exchangePoints(const std::string& exchRcvd)
         negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude);
     return static_cast<int32_t>(value);
 }
+
+int32_t saturatedPoints(int64_t sum)
+{
+    return static_cast<int32_t>(std::min<int64_t>(std::max<int64_t>(sum, INT32_MIN), INT32_MAX));
+}
+
+PointsText pointsText(const std::string& exchRcvd)
+{
+    const std::size_t first = exchRcvd.find_first_not_of(" \t");
+    if (first == std::string::npos) {
+        return PointsText::NotInteger;
+    }
+    const std::size_t last = exchRcvd.find_last_not_of(" \t");
+    std::size_t pos = first;
+    const bool negative = exchRcvd[pos] == '-';
+    if (exchRcvd[pos] == '+' || negative) {
+        ++pos;
+    }
+    if (pos > last) {
+        return PointsText::NotInteger;
+    }
+    // Held just past the 32-bit range: enough to tell a value beyond it.
+    int64_t magnitude = 0;
+    for (; pos <= last; ++pos) {
+        if (!isDecimalDigit(exchRcvd[pos])) {
+            return PointsText::NotInteger;
+        }
+        magnitude = std::min<int64_t>(magnitude * 10 + (exchRcvd[pos] - '0'), int64_t{1} << 32);
+    }
+    const bool inRange = negative ? -magnitude >= INT32_MIN : magnitude <= INT32_MAX;
+    return inRange ? PointsText::Plain : PointsText::BeyondRange;
+}

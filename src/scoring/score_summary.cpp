@@ -3,6 +3,7 @@
 #include "scoring/score_summary.h"
 
 #include "scoring/band_order.h"
+#include "scoring/exchange_points.h"
 
 namespace {
 
@@ -28,15 +29,16 @@ ScoreSummary buildScoreSummary(const BandTallies& tallies, std::size_t contactCo
     std::string text = "VESTAR CUP " + dateText + " \r\n  Contestant: " + callsign +
                        "\r\nBand\tQSOs\tPoints\r\n";
     orderBands(bands);
-    uint32_t total = 0;
+    int64_t total = 0;
     for (const std::string& band : bands) {
         const BandTally tally = tallies.of(band);
-        text += band + "\t " + decimal(tally.qsos) + "\t " + decimal(tally.points) + "\r\n";
+        text += band + "\t " + decimal(tally.qsos) + "\t " +
+                std::to_string(saturatedPoints(tally.points)) + "\r\n";
         total += tally.points;
     }
-    const int32_t score = asInt32(total);
-    text += "Total\t " + decimal(static_cast<uint32_t>(contactCount)) + "\t " + decimal(total) +
-            "\r\n";
+    const int32_t score = saturatedPoints(total);
+    text += "Total\t " + decimal(static_cast<uint32_t>(contactCount)) + "\t " +
+            std::to_string(score) + "\r\n";
     text += "\r\nScore:  " + std::to_string(score) + "\r\nCreated by Gremik 2014.";
     return {text, score};
 }

@@ -15,7 +15,8 @@ struct ScoreSummary {
 
 // Reorders the bands (see orderBands) and builds the summary from them and their tallies,
 // without visiting the contacts: the total line counts all contactCount stored contacts, the
-// band lines only the scoring ones the tallies hold. Sums wrap as 32-bit two's complement.
+// band lines only the scoring ones the tallies hold. Point sums are held at the 32-bit limits
+// (the host's plain int sum would overflow); the contact count wraps as a 32-bit count.
 ScoreSummary buildScoreSummary(const BandTallies& tallies, std::size_t contactCount,
                                BandList& bands, const std::string& dateText,
                                const std::string& callsign);

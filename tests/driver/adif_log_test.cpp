@@ -32,6 +32,9 @@ std::string messagesOf(const LoadedLog& log)
 
 const std::string Q = "<CALL:5>Q1ABC<QSO_DATE:8>20250215<TIME_ON:4>0605<BAND:3>40m<FREQ:5>7.025";
 const std::string Q1 = "Q1ABC|2025-02-15 06:05:00|7025000|40|||||";
+const std::string Q2 = "<CALL:5>Q2ABC<QSO_DATE:8>20250215<TIME_ON:4>0606<BAND:3>40m";
+const std::string Q2read = ";Q2ABC|2025-02-15 06:06:00|7000000|40|||||";
+const std::string Q2edge = "record 2: no FREQ; written at the band's lower edge, 7000 kHz\n";
 
 struct Row {
     const char* name;
@@ -97,9 +100,38 @@ const Row Rows[] = {
      1, ""},
     {"a length no integer holds", Q + "<EOR>\n<CALL:18446744073709551626>Q2<EOR>",
      Q1,
-     "record 2 at byte 78: the length of <CALL:18446744073709551626> runs past the end of the "
-     "file; skipped\n",
+     "record 2: the length of <CALL:18446744073709551626> runs past the record's <EOR> and the "
+     "end of the file; cut there\n"
+     "record 2 at byte 78: bad date or time: QSO_DATE \"\", TIME_ON \"\"; skipped\n",
      1, ""},
+    {"a length over the record's <EOR>: the next record read",
+     Q + "<STATION_CALLSIGN:9>Q1VSC <EOR>\n" + Q2 + "<EOR>", Q1 + Q2read,
+     "record 1: the length of <STATION_CALLSIGN:9> runs past the record's <EOR>; cut there, and "
+     "record 2 after it read on its own\n" + Q2edge,
+     0, "Q1VSC"},
+    {"a length past the end of the file, cut at the record's <EOR>",
+     Q + "<COMMENT:999999999>x<EOR>\n" + Q2 + "<EOR>", Q1 + Q2read,
+     "record 1: the length of <COMMENT:999999999> runs past the record's <EOR> and the end of "
+     "the file; cut there, and record 2 after it read on its own\n" + Q2edge,
+     0, ""},
+    {"a second CALL with no <EOR> before it", Q + Q2 + "<EOR>", Q1 + Q2read,
+     "record 2: record 1 has a second <CALL> with no <EOR> before it; read as record 2 from "
+     "there\n" + Q2edge,
+     0, ""},
+    {"FREQ in kHz by mistake",
+     "<CALL:2>Q2<QSO_DATE:8>20250215<TIME_ON:4>0605<BAND:3>20m<FREQ:5>14025<EOR>",
+     "Q2|2025-02-15 06:05:00|14025000|20|||||",
+     "record 1: FREQ 14025 is in kHz, not MHz; read as 14025 kHz\n", 0, ""},
+    {"a BAND that is none beside a good FREQ",
+     "<CALL:2>Q2<QSO_DATE:8>20250215<TIME_ON:4>0605<BAND:3>21m<FREQ:6>21.025<EOR>",
+     "Q2|2025-02-15 06:05:00|21025000|15|||||",
+     "record 1: unknown BAND \"21m\"; scored on the band of FREQ 21.025, 15\n", 0, ""},
+    {"a date before 1930", "<CALL:2>Q2<QSO_DATE:8>19291231<TIME_ON:4>2359<BAND:3>40m<EOR>", "",
+     "record 1 at byte 0: QSO_DATE 19291231 is before 1930, the earliest date ADIF allows; "
+     "skipped\n",
+     1, ""},
+    {"a header without <EOH> before records", "log\n<ADIF_VER:5>3.1.4\n" + Q + "<EOR>", Q1,
+     "the header: no <EOH>; read from its first tag\n", 0, ""},
     {"no CALL", "h<eoh>\n<QSO_DATE:8>20250215<TIME_ON:4>0605<BAND:3>40m<EOR>\n" + Q + "<EOR>",
      Q1, "record 1 at byte 7: no CALL; skipped\n", 1, ""},
     {"bad date and bad time",

@@ -8,16 +8,17 @@
 
 namespace {
 
-// "CALL BAND MODE HH:MM" at record numbers 1, 2, ... in file order.
+// "CALL BAND MODE HH:MM [YEAR]" at record numbers 1, 2, ... in file order; 15 February, of 2025
+// unless a year is given.
 std::vector<LogContact> logOf(const std::vector<std::string>& entries)
 {
     std::vector<LogContact> log;
     for (const std::string& entry : entries) {
         char call[16] = {}, band[8] = {}, mode[8] = {};
         LogContact c;
-        std::sscanf(entry.c_str(), "%15s %7s %7s %d:%d", call, band, mode, &c.when.hour,
-                    &c.when.minute);
         c.when.year = 2025;
+        std::sscanf(entry.c_str(), "%15s %7s %7s %d:%d %d", call, band, mode, &c.when.hour,
+                    &c.when.minute, &c.when.year);
         c.when.month = 2;
         c.when.day = 15;
         c.record = log.size() + 1;
@@ -66,6 +67,9 @@ TEST(LogAudit, FindsEveryRepeatTheRuleRefuses)
          {"Q1A 40 CW 06:00", "Q1A 80 CW 06:05", "Q1A 40 CW 06:07"}, {"2<-1: wait 5",
                                                                      "3<-1: repeat"}},
         {"case matters", {"Q1A 40 CW 06:00", "q1a 40 CW 06:01"}, {}},
+        // The host's date value runs backwards inside a day before 30 December 1899.
+        {"real time order before 1899", {"Q1A 40 CW 10:05 1800", "Q1A 40 CW 10:00 1800"},
+         {"1<-2: repeat"}},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(findingsOf(logOf(row.log)), row.findings) << row.name;

@@ -66,15 +66,15 @@ check "SSB with a SUBMODE repeats SSB" 1 out "record 4 .*: exact repeat of recor
 fresh band-only
 record Q1DDD 0605 40m '' CW >log.adi
 vsc --call Q9VSC export log.adi
-check "BAND and no FREQ" 0 Q9VSC.cbr "${qso}7000 CW 2025-02-15 0605 .*"
-check "BAND and no FREQ" 0 err \
+check "BAND and no FREQ" 1 Q9VSC.cbr "${qso}7000 CW 2025-02-15 0605 .*"
+check "BAND and no FREQ" 1 err \
     "vscscore: log.adi: record 1: no FREQ; written at the band's lower edge, 7000 kHz"
 
 fresh decimal-comma
 record Q1EEE 0605 20m 14,025 CW >log.adi
 vsc --call Q9VSC export log.adi
-check "decimal comma" 0 Q9VSC.cbr "${qso}14025 CW 2025-02-15 0605 .*"
-check "decimal comma" 0 err \
+check "decimal comma" 1 Q9VSC.cbr "${qso}14025 CW 2025-02-15 0605 .*"
+check "decimal comma" 1 err \
     'vscscore: log.adi: record 1: FREQ "14,025" has a decimal comma; read as 14.025'
 
 fresh disagreeing
@@ -110,16 +110,127 @@ check "no contacts, a date given" 0 out "Total.*"
 fresh binary
 printf '\177ELF\002\001\001\000\000\000' >binary.adi
 printf '\377\376<\000C\000A\000L\000L\000' >utf16.adi
-for file in binary.adi utf16.adi; do
-    vsc score "$file"
-    check "$file" 3 err "vscscore: $file: not an ADIF file \(binary, or UTF-16 text\)"
+printf '<?xml version="1.0"?>\n<ADX><RECORDS><RECORD><CALL>Q1ABC</CALL></RECORD></RECORDS></ADX>\n' \
+    >adx.adi
+printf 'call,date,time\nQ1ABC,20250215,0605\n' >csv.adi
+for pair in 'binary.adi:binary, or UTF-16 text' 'utf16.adi:binary, or UTF-16 text' \
+    'adx.adi:XML, the ADX form of ADIF; export the log as \.adi' \
+    'csv.adi:no ADIF tags: CSV, or other text'; do
+    file=${pair%%:*}
+    vsc --date 2025-02-15 score "$file"
+    check "$file" 3 err "vscscore: $file: not an ADIF file \(${pair#*:}\)"
 done
 
-# Skipped records are named and counted, and the verdict stands.
+# --- nothing lost: a record swallowed, an empty log, an edited file ---------------------
+fresh swallowed
+{ record Q1RRR 0605 40m 7.025 CW | sed 's/<EOR>/<COMMENT:120>long <EOR>/'
+  record Q1RRS 0606 40m 7.025 CW; } >log.adi
+vsc --call Q9VSC export log.adi
+check "a length over the record's end" 1 err "vscscore: log.adi: record 1: the length of <COMMENT:120> runs past the record's <EOR>; cut there, and record 2 after it read on its own" \
+    "vscscore: log.adi: 2 contacts read"
+check "a length over the record's end" 1 Q9VSC.cbr "${qso}7025 CW 2025-02-15 0606 .* Q1RRS .*"
+
+fresh empty-over-file
+record Q1SSS 0605 40m 7.025 CW >log.adi
+vsc --call Q9VSC export log.adi
+cp Q9VSC.cbr kept.cbr && cp Plugins/VESTAR.ini kept.ini
+printf 'header only\n<EOH>\n' >empty.adi
+vsc --call Q9VSC --date 2025-02-15 export empty.adi
+check "an empty log over a file with contacts" 3 err \
+    "vscscore: Plugins/VESTAR.ini holds the claimed score 7, which a log with no contacts would replace with 0; nothing done"
+cmp -s Q9VSC.cbr kept.cbr && cmp -s Plugins/VESTAR.ini kept.ini || {
+    echo "FAIL (an empty log over a file with contacts): a file changed"; fail=1
+}
+{ field CALL ''; field QSO_DATE 20250215; printf '<EOR>\n'; } >unreadable.adi
+vsc --call Q9VSC --date 2025-02-15 score unreadable.adi
+check "no record readable, a date given" 3 err \
+    "vscscore: unreadable.adi: no contact could be read, 1 record skipped; nothing is scored or written"
+
+fresh edited
+record Q1TTT 0605 40m 7.025 CW >log.adi
+vsc --call Q9VSC export log.adi
+printf 'SOAPBOX: by hand\r\n' >>Q9VSC.cbr && cp Q9VSC.cbr edited.cbr
+vsc --call Q9VSC export log.adi
+check "a re-export over an edited file" 0 err \
+    "vscscore: the earlier Q9VSC\.cbr, which differs, is kept as Q9VSC\.cbr~"
+cmp -s Q9VSC.cbr~ edited.cbr || { echo "FAIL (a re-export over an edited file): no copy"; fail=1; }
+rm Q9VSC.cbr~ && vsc --call Q9VSC export log.adi
+[ ! -e Q9VSC.cbr~ ] || { echo "FAIL (an unchanged re-export): a copy made"; fail=1; }
+if [ -z "$emulator" ]; then
+    mkdir real && mv Q9VSC.cbr real/ && ln -s real/Q9VSC.cbr Q9VSC.cbr
+    vsc --call Q9VSC export log.adi
+    check "a symbolic link" 5 err "vscscore: Q9VSC\.cbr is a symbolic link, .*; nothing exported .*"
+    [ -L Q9VSC.cbr ] || { echo "FAIL (a symbolic link): replaced"; fail=1; }
+fi
+
+# --- what a contact says about its points, fields and band ---------------------------------
+fresh points
+{ record Q1UUA 0605 40m 7.025 CW SRX_STRING '599 10'
+  record Q1UUB 0606 20m 14.025 CW SRX_STRING 999999999999
+  record Q1UUC 0607 40m 7.025 CW SRX_STRING 5; } | sed 's/<SRX_STRING:1>7//' >log.adi
+vsc --call Q9VSC score log.adi
+check "points that are no plain integer" 1 err \
+    'vscscore: log.adi: record 1: warning: SRX_STRING "599 10" is not a plain integer; it scores 599 points' \
+    'vscscore: log.adi: record 2: warning: SRX_STRING "999999999999" is beyond the points a contact can hold; it scores 2147483647 points'
+check "the score held at the limit" 1 out "Score: +2147483647"
+vsc --call Q9VSC report log.adi
+check "the report's score is the plug-in's" 1 out "Total .* 3/2147483647"
+
+fresh fields-and-bands
+{ field CALL Q1VVV; field QSO_DATE 20250215; field TIME_ON 0605; field BAND 40m
+  field RST_RCVD 599; printf '<EOR>\n'
+  record Q1VVW 0606 30m 10.11 CW; record Q1VVX 0607 40m 7.025 CW STX_STRING '5 1'; } \
+    | sed 's/<STX_STRING:1>5//' >log.adi
+vsc --call Q9VSC score log.adi
+check "missing fields, a band of no contest, a blank" 1 err \
+    "vscscore: log.adi: record 1: warning: no RST_SENT, STX_STRING, SRX_STRING: .*" \
+    "vscscore: log.adi: record 2: warning: band 30 is not one of this contest's .*" \
+    'vscscore: log.adi: record 3: warning: STX_STRING "5 1" holds a blank, .*'
+vsc --call Q9VSC export log.adi
+check "a blank inside a field, read back" 5 out \
+    'Q9VSC.cbr: record 3 \(Q1VVX .*\) cannot be read back: its exchange sent "5 1" holds a blank, .*'
+
+# --- hostile input ----------------------------------------------------------------------------
+fresh hostile
+{ record "$(printf 'Q1\033[2JX')" 0605 40m 7.025 CW; record Q1WWW 0606 40m 7.025 CW
+  record Q1WWW 0607 40m 7.025 CW; printf '<CALL:5>Q1OLD<QSO_DATE:8>18000101<TIME_ON:4>0605'
+  printf '<BAND:3>40m<EOR>\n'; } >log.adi
+vsc --call Q9VSC audit log.adi
+check "control bytes, an old date" 1 out \
+    'record 3 2025-02-15 0607 Q1WWW 40 CW: exact repeat of record 2 .*'
+check "control bytes, an old date" 1 err \
+    'vscscore: log.adi: record 4 at byte [0-9]+: QSO_DATE 18000101 is before 1930, the earliest date ADIF allows; skipped'
+vsc --call Q9VSC check log.adi "$(printf 'Q1\033[2JX')" 20 CW
+check "an escape shown harmlessly" 1 out 'Q1\\x1b\[2JX 20 CW: accepted'
+{ field STATION_CALLSIGN "$(printf 'Q9\033]0;x\007\377')"; cat log.adi; } >page.adi
+vsc report --html page.html page.adi
+check "control bytes and broken UTF-8 on the page" 1 out 'VESTAR CUP 2025-02-15 +Q9\\x1b]0;X\\x07\\xff'
+if tr -d '\n' <page.html | LC_ALL=C grep -q '[[:cntrl:]]' ||
+    ! iconv -f UTF-8 -t UTF-8 page.html >/dev/null 2>&1 || ! grep -q 'Q9\\x1b]0;X' page.html; then
+    echo "FAIL (control bytes and broken UTF-8 on the page): raw bytes on the page"; fail=1
+fi
+
+# --- small ones -------------------------------------------------------------------------------
+fresh small
+{ record Q1XXA 0605 20m 14025 CW; record Q1XXB 0606 21m 21.025 CW; } >log.adi
+vsc --call Q9VSC export log.adi
+check "kHz by mistake, a band that is none" 1 Q9VSC.cbr "${qso}14025 CW 2025-02-15 0605 .*" \
+    "${qso}21025 CW 2025-02-15 0606 .*"
+check "kHz by mistake, a band that is none" 1 err \
+    'vscscore: log.adi: record 1: FREQ 14025 is in kHz, not MHz; read as 14025 kHz' \
+    'vscscore: log.adi: record 2: unknown BAND "21m"; scored on the band of FREQ 21.025, 15'
+vsc --call Q9VSC check log.adi '' 20 CW
+check "check: an empty callsign" 2 err "vscscore: check wants a callsign to check, not an empty text"
+vsc --call Q9VSC check log.adi Q1NEW 20 XYZ
+check "check: an unknown mode" 2 err "vscscore: unknown mode XYZ; CW or SSB \(USB and LSB count as SSB\)"
+vsc --call Q9VSC report --html nowhere/r.html log.adi
+check "a page that cannot be written" 5 err "vscscore: cannot write nowhere/r\.html: .+"
+
+# Skipped records are named and counted; an accepted check ends with status 1 for them.
 fresh skipped
 { record Q1JJJ 0605 40m 7.025 CW; field CALL Q1KKK; printf '<EOR>\n'; } >log.adi
 vsc --call Q9VSC check log.adi Q1NEW 40 CW
-check "check accepted, a record skipped" 0 err "vscscore: log.adi: 1 record skipped"
+check "check accepted, a record skipped" 1 err "vscscore: log.adi: 1 record skipped"
 vsc --call Q9VSC check log.adi q1jjj 40m cw
 check "check refused, a record skipped" 1 out "Q1JJJ 40 CW: refused"
 
@@ -174,6 +285,10 @@ check "--library, a file of this folder" 0 out "Score: +7"
 mkdir alone && cp "$driver" alone/
 drive $emulator "alone/$(basename "$driver")" --call Q9VSC score log.adi
 check "no plug-in anywhere" 4 err "vscscore: no $lib found \(looked in: .*alone.$lib, .*lib.vscscore.$lib\); give --library PATH"
+# A folder and a log named in Cyrillic, as Russian-speaking contesters name theirs.
+mkdir 'Мой лог' && cp "$driver" "$library" 'Мой лог/' && cp log.adi 'Мой лог (final).adi'
+drive $emulator "Мой лог/$(basename "$driver")" --call Q9VSC score 'Мой лог (final).adi'
+check "a Cyrillic folder and log name" 0 out "Score: +7"
 if [ -z "$emulator" ]; then
     # Installed: the program in bin, the plug-in in lib/vscscore, run through a symlink.
     mkdir -p prefix/bin prefix/lib/vscscore elsewhere

@@ -56,7 +56,8 @@ expect_count 10 'class="off"' off.html
 # One stray contact a year after the sample: the empty year is one line of the text and a
 # break in the page's time axes, which then carry the year (under all three charts).
 { cat "$sample"; printf '<CALL:5>Q7XYZ <QSO_DATE:8>20260215 <TIME_ON:4>1318 <BAND:3>20m '
-  printf '<MODE:2>CW <SRX_STRING:1>4 <STATION_CALLSIGN:5>Q9VSC <EOR>\r\n'; } >stray.adi
+  printf '<FREQ:6>14.025 <MODE:2>CW <RST_SENT:3>599 <RST_RCVD:3>599 <STX_STRING:1>5 '
+  printf '<SRX_STRING:1>4 <STATION_CALLSIGN:5>Q9VSC <EOR>\r\n'; } >stray.adi
 vsc report --html stray.html stray.adi
 expect_status 0 "stray date"
 grep -q -x '2025-02-15 1400  (8759 hours with no contact)' out.txt ||

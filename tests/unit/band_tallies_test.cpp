@@ -59,22 +59,25 @@ std::string decimal(uint32_t bits)
 ScoreSummary recountedSummary(const ContactArray& contacts, const BandList& bands)
 {
     std::string text = "VESTAR CUP d \r\n  Contestant: c\r\nBand\tQSOs\tPoints\r\n";
-    uint32_t total = 0;
+    int64_t total = 0;
     for (const std::string& band : bands) {
         uint32_t qsos = 0;
-        uint32_t points = 0;
+        int64_t points = 0;
         for (const CInfo& contact : contacts) {
             if (contact.Band == band && !contact.Call.empty()) {
                 qsos += 1;
-                points += static_cast<uint32_t>(exchangePoints(contact.ExchRcvd));
+                points += exchangePoints(contact.ExchRcvd);
             }
         }
-        text += band + "\t " + decimal(qsos) + "\t " + decimal(points) + "\r\n";
+        text += band + "\t " + decimal(qsos) + "\t " + std::to_string(saturatedPoints(points)) +
+                "\r\n";
         total += points;
     }
-    text += "Total\t " + std::to_string(contacts.size()) + "\t " + decimal(total) + "\r\n";
-    text += "\r\nScore:  " + decimal(total) + "\r\nCreated by Gremik 2014.";
-    return {text, static_cast<int32_t>(total)};
+    const int32_t score = saturatedPoints(total);
+    text += "Total\t " + std::to_string(contacts.size()) + "\t " + std::to_string(score) +
+            "\r\n";
+    text += "\r\nScore:  " + std::to_string(score) + "\r\nCreated by Gremik 2014.";
+    return {text, score};
 }
 
 TEST(BandTallies, SummaryEqualsAFullRecountAfterEveryStep)

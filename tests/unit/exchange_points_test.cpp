@@ -60,4 +60,25 @@ TEST(ExchangePoints, AgreesWithRuntimeAtoiInRange)
     }
 }
 
+TEST(ExchangePoints, PlainIntegerAndSaturatedSum)
+{
+    const PointsText Plain = PointsText::Plain;
+    const PointsText Beyond = PointsText::BeyondRange;
+    const PointsText Other = PointsText::NotInteger;
+    const struct {
+        const char* text;
+        PointsText form;
+    } rows[] = {{"12", Plain},           {" -3 ", Plain},         {"+4", Plain},
+                {"2147483647", Plain},   {"-2147483648", Plain},  {"2147483648", Beyond},
+                {"-2147483649", Beyond}, {"999999999999", Beyond}, {"599 10", Other},
+                {"5A", Other},           {"1.5", Other},          {"", Other},
+                {"-", Other}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(pointsText(row.text), row.form) << "input " << row.text;
+    }
+    EXPECT_EQ(saturatedPoints(int64_t{INT32_MAX} + 1), INT32_MAX);
+    EXPECT_EQ(saturatedPoints(int64_t{INT32_MIN} - 1), INT32_MIN);
+    EXPECT_EQ(saturatedPoints(-7), -7);
+}
+
 }  // namespace

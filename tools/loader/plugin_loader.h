@@ -23,8 +23,11 @@ struct StatsPlugin {
 // The library's file name on this platform, as the build makes it.
 const char* pluginFileName();
 
-// The running program's own file, symlinks resolved; empty when the system does not say.
+// The running program's own file (UTF-8), symlinks resolved; empty when the system does not say.
 std::string programFile();
+
+// Whether a file (not a folder) can be found at the UTF-8 path.
+bool pluginFileExists(const std::string& path);
 
 // A path the loader takes as one, a bare file name meaning the current folder's file rather
 // than one found on the library search path.

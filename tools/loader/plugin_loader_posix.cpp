@@ -3,6 +3,8 @@
 #include <limits.h>
 #include <stdlib.h>
 
+#include <cstdio>
+
 #include "plugin_loader_common.h"
 
 const char* pluginFileName()
@@ -15,6 +17,16 @@ std::string programFile()
     char resolved[PATH_MAX];
     return realpath("/proc/self/exe", resolved) != nullptr ? std::string(resolved)
                                                            : std::string();
+}
+
+bool pluginFileExists(const std::string& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return false;
+    }
+    std::fclose(file);
+    return true;
 }
 
 std::string asLibraryPath(const std::string& path)

@@ -1,7 +1,8 @@
-// Loading Stats.dll with LoadLibrary, as the host does.
+// Loading Stats.dll with LoadLibrary, as the host does; paths are UTF-8, taken to the wide calls.
 #include <windows.h>
 
 #include "plugin_loader_common.h"
+#include "wide_text_win32.h"
 
 const char* pluginFileName()
 {
@@ -10,9 +11,17 @@ const char* pluginFileName()
 
 std::string programFile()
 {
-    char path[MAX_PATH * 4];
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    return length > 0 && length < sizeof path ? std::string(path, length) : std::string();
+    wchar_t path[32768];
+    const DWORD length = GetModuleFileNameW(nullptr, path, sizeof path / sizeof path[0]);
+    return length > 0 && length < sizeof path / sizeof path[0]
+               ? narrowToUtf8(std::wstring(path, length))
+               : std::string();
+}
+
+bool pluginFileExists(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesW(widenUtf8(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 std::string asLibraryPath(const std::string& path)
@@ -23,7 +32,7 @@ std::string asLibraryPath(const std::string& path)
 bool loadStatsPlugin(const std::string& path, StatsPlugin& plugin, std::string& error)
 {
     plugin = StatsPlugin();
-    HMODULE module = LoadLibraryA(path.c_str());
+    HMODULE module = LoadLibraryW(widenUtf8(path).c_str());
     if (module == nullptr) {
         error = "cannot load " + path + ": error " + std::to_string(GetLastError());
         return false;

@@ -1,31 +1,21 @@
 // The plug-in's places, tried in order; loading itself is the platform loader's.
 #include "plugin_search.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <vector>
 
 namespace {
 
-bool exists(const std::string& path)
-{
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return false;
-    }
-    std::fclose(file);
-    return true;
-}
-
 std::vector<std::string> places()
 {
-    const std::filesystem::path program = programFile();
-    if (program.empty()) {
+    const std::string file = programFile();
+    if (file.empty()) {
         return {};
     }
-    const std::filesystem::path folder = program.parent_path();
-    return {(folder / pluginFileName()).string(),
-            (folder / ".." / "lib" / "vscscore" / pluginFileName()).lexically_normal().string()};
+    // u8path: the names stay UTF-8 whatever the system's code page.
+    const std::filesystem::path folder = std::filesystem::u8path(file).parent_path();
+    return {(folder / pluginFileName()).u8string(),
+            (folder / ".." / "lib" / "vscscore" / pluginFileName()).lexically_normal().u8string()};
 }
 
 }  // namespace
@@ -37,7 +27,7 @@ bool findStatsPlugin(const std::string& library, StatsPlugin& plugin, std::strin
     }
     std::string looked;
     for (const std::string& place : places()) {
-        if (exists(place)) {
+        if (pluginFileExists(place)) {
             return loadStatsPlugin(place, plugin, error);
         }
         looked += (looked.empty() ? "" : ", ") + place;

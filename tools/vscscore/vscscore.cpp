@@ -14,6 +14,7 @@
 #include "messages.h"
 #include "options.h"
 #include "plugin/version.h"
+#include "utf8_files.h"
 
 namespace {
 
@@ -29,11 +30,18 @@ bool readLog(const Options& options, LoadedLog& log)
     for (const std::string& message : log.messages) {
         say(path + ": " + message);
     }
+    for (const std::string& warning : log.warnings) {
+        say(path + ": " + warning);
+    }
     log.messages = std::vector<std::string>();
+    log.warnings = std::vector<std::string>();
+    if (log.contacts.empty() && log.skipped > 0) {
+        say(path + ": no contact could be read, " + counted(log.skipped, "record") +
+            " skipped; nothing is scored or written");
+        return false;
+    }
     if (log.contacts.empty() && options.date.empty()) {
-        say(path + ": no contacts" +
-            (log.skipped > 0 ? ", " + counted(log.skipped, "record") + " skipped" : std::string()) +
-            "; give --date to score an empty log");
+        say(path + ": no contacts; give --date to score an empty log");
         return false;
     }
     if (!options.callGiven && log.stationCall.empty()) {
@@ -58,6 +66,15 @@ DateRecord firstContactDay(const LoadedLog& log)
 int main(int argc, char** argv)
 {
     setUpConsole();
+    // getopt_long wants char**: the UTF-8 arguments, argv[argc] null as ever.
+    std::vector<std::string> texts = utf8Arguments(argc, argv);
+    std::vector<char*> pointers;
+    for (std::string& text : texts) {
+        pointers.push_back(&text[0]);
+    }
+    pointers.push_back(nullptr);
+    argc = static_cast<int>(texts.size());
+    argv = pointers.data();
     if (argc == 2 && std::string(argv[1]) == "--version") {
         std::printf("%s %s\n", ProgramName, STATS_RELEASE_TEXT);
         return Clean;
@@ -97,8 +114,23 @@ int main(int argc, char** argv)
     }
     context.log = &log;
     const int status = command.run(context);
+    std::vector<std::string> tally;
     if (log.skipped > 0) {
-        say(options.operands[0] + ": " + counted(log.skipped, "record") + " skipped");
+        tally.push_back(counted(log.skipped, "record") + " skipped");
     }
-    return status;
+    if (log.repaired > 0) {
+        tally.push_back(counted(log.repaired, "record") + " repaired");
+    }
+    if (log.warned > 0) {
+        tally.push_back(counted(log.warned, "record") + " with warnings");
+    }
+    if (tally.empty()) {
+        return status;
+    }
+    std::string line;
+    for (const std::string& part : tally) {
+        line += (line.empty() ? "" : ", ") + part;
+    }
+    say(options.operands[0] + ": " + line);
+    return status == Clean ? Found : status;
 }

@@ -4,12 +4,13 @@
 #include <cstdio>
 
 #include "exit_status.h"
+#include "shown_text.h"
 
 const char ProgramName[] = "vscscore";
 
 void say(const std::string& line)
 {
-    std::fprintf(stderr, "%s: %s\n", ProgramName, line.c_str());
+    std::fprintf(stderr, "%s: %s\n", ProgramName, shownText(line).c_str());
 }
 
 int usageError(const std::string& reason)
@@ -17,9 +18,4 @@ int usageError(const std::string& reason)
     say(reason);
     std::fprintf(stderr, "Try '%s --help'.\n", ProgramName);
     return UsageError;
-}
-
-std::string counted(std::size_t count, const std::string& noun)
-{
-    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
 }

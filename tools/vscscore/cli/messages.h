@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string>
 
+#include "counted_text.h"
+
 extern const char ProgramName[];
 
 // "vscscore: line" on standard error.
@@ -11,6 +13,3 @@ void say(const std::string& line);
 
 // Says the reason and where help is; returns the usage error's status.
 int usageError(const std::string& reason);
-
-// "1 warning", "2 warnings".
-std::string counted(std::size_t count, const std::string& noun);

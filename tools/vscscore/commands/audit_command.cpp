@@ -3,6 +3,7 @@
 
 #include "commands.h"
 #include "exit_status.h"
+#include "shown_text.h"
 #include "log_audit.h"
 #include "messages.h"
 
@@ -30,14 +31,13 @@ int auditCommand(const CommandContext& context)
         if (finding.tooEarly) {
             ++early;
             line += "too early after record " + std::to_string(earlier.record) + " " +
-                    describe(earlier) + ", " + counted(finding.minutesToWait, "minute") +
-                    " still to wait";
+                    describe(earlier) + ", " + waitText(finding.minutesToWait);
         } else {
             ++repeats;
             line += "exact repeat of record " + std::to_string(earlier.record) + " " +
                     describe(earlier);
         }
-        std::printf("%s\n", line.c_str());
+        std::printf("%s\n", shownText(line).c_str());
     }
     std::printf("audit: %s, %s, %s too early\n", counted(contacts.size(), "contact").c_str(),
                 counted(repeats, "exact repeat").c_str(), std::to_string(early).c_str());

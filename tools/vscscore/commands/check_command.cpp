@@ -9,9 +9,19 @@
 #include "messages.h"
 #include "plugin_session.h"
 #include "scoring/band_plan.h"
+#include "cabrillo/qso_line.h"
+#include "shown_text.h"
 
 int checkCommand(const CommandContext& context)
 {
+    const std::vector<std::string>& typedIn = context.options.operands;
+    if (hostCallsign(typedIn[1]).empty()) {
+        return usageError("check wants a callsign to check, not an empty text");
+    }
+    // The modes the plug-in's own mode map knows; any other it writes as none.
+    if (cabrilloMode(hostMode(typedIn[3], std::string())) == "PM") {
+        return usageError("unknown mode " + typedIn[3] + "; CW or SSB (USB and LSB count as SSB)");
+    }
     PluginSession session(context);
     if (!session.load()) {
         return NoPlugin;
@@ -35,6 +45,6 @@ int checkCommand(const CommandContext& context)
     if (warning[0] != '\0') {
         line += ": " + cp1251ToUtf8(warning);
     }
-    std::printf("%s\n", line.c_str());
+    std::printf("%s\n", shownText(line).c_str());
     return accepted != 0 ? Clean : Found;
 }

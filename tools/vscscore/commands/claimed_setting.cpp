@@ -15,3 +15,10 @@ bool claimedScoreSaved(const std::string& claimed)
     const SettingsLocation settings = {PluginSettingsSection, PluginSettingsFile};
     return readSetting(settings, ClaimedScoreKey, std::string()) == claimed;
 }
+
+bool savedClaimedScore(std::string& claimed)
+{
+    const SettingsLocation settings = {PluginSettingsSection, PluginSettingsFile};
+    claimed = readSetting(settings, ClaimedScoreKey, std::string());
+    return !claimed.empty();
+}

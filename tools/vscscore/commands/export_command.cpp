@@ -4,12 +4,16 @@
 
 #include "cabrillo/file_base.h"
 #include "commands.h"
+#include "empty_log_guard.h"
 #include "exit_status.h"
 #include "export_read_back.h"
 #include "file_bytes.h"
 #include "file_identity.h"
+#include "kept_copy.h"
 #include "lint_command.h"
 #include "messages.h"
+#include "shown_text.h"
+#include "utf8_files.h"
 #include "plugin_session.h"
 
 namespace {
@@ -79,15 +83,23 @@ int readBack(const CommandContext& context, const std::string& name, const std::
     if (!lint.unreadable.empty()) {
         problems.push_back(lint.unreadable);
     }
+    const LoadedLog& log = *context.log;
+    if (log.contacts.size() + log.skipped < log.recordEnds) {
+        problems.push_back("the log has " + counted(log.recordEnds, "record") + " (<EOR>), " +
+                           std::to_string(log.contacts.size()) + " read and " +
+                           std::to_string(log.skipped) + " skipped: " +
+                           counted(log.recordEnds - log.contacts.size() - log.skipped, "record") +
+                           " unaccounted for");
+    }
     for (const std::string& problem : problems) {
-        std::printf("%s: %s\n", name.c_str(), problem.c_str());
+        std::printf("%s: %s\n", name.c_str(), shownText(problem).c_str());
     }
     printLintFindings(name, lint);
     // What only the log knows: which records the host gave a mode that is none, which
     // contacts ended up outside their band.
     const std::vector<std::string> warnings = logWarnings(cabrillo);
     for (const std::string& warning : warnings) {
-        std::printf("%s: warning: %s\n", name.c_str(), warning.c_str());
+        std::printf("%s: warning: %s\n", name.c_str(), shownText(warning).c_str());
     }
     const std::string* claimed = cabrilloHeader(cabrillo, "CLAIMED-SCORE");
     if (claimed != nullptr) {
@@ -96,7 +108,7 @@ int readBack(const CommandContext& context, const std::string& name, const std::
     const std::string counts =
         lintCounts(lint) + (warnings.empty()
                                 ? std::string()
-                                : ", " + counted(warnings.size(), "warning from the log"));
+                                : ", " + counted(warnings.size(), "warning") + " from the log");
     if (problems.empty()) {
         std::printf("%s: %s: every contact once, field for field; %s\n", name.c_str(),
                     counted(cabrillo.qsos.size(), "QSO line").c_str(), counts.c_str());
@@ -114,28 +126,55 @@ int readBack(const CommandContext& context, const std::string& name, const std::
 // the file there is new, the file's identity's.
 int exportCommand(const CommandContext& context)
 {
+    const std::string name = cabrilloFileBase(stationCall(context)) + ".cbr";
+    if (emptyLogRefused(context.log->contacts.empty(), name)) {
+        return BadLog;
+    }
+    if (isSymbolicLinkUtf8(name)) {
+        say(name + " is a symbolic link, which the plug-in would replace with a plain file; "
+                   "nothing exported (export in the folder of the file it names)");
+        return Errors;
+    }
     PluginSession session(context);
     if (!session.load()) {
         return NoPlugin;
     }
     const std::string call = session.call();
-    const std::string name = cabrilloFileBase(call) + ".cbr";
+    KeptCopy kept;
+    std::string reason;
+    if (!kept.keep(name, reason)) {
+        say("cannot keep the earlier " + name + " as " + name + "~: " + reason +
+            "; nothing exported");
+        return Errors;
+    }
     const FileIdentity before = fileIdentity(name);
     session.feedLog(1);
     int score = 0;
     const std::string report = session.requestResult(score);
     const FileIdentity after = fileIdentity(name);
+    const std::string keptNote = kept.settle();
+    if (!keptNote.empty()) {
+        say(keptNote);
+    }
     if (report.find("File not produced: " + name) != std::string::npos) {
         say("the plug-in could not write " + name +
             (before.exists ? "; the earlier " + name + " is left as it was" : std::string()));
         return Errors;
     }
-    if (report.find("File produced: " + name) == std::string::npos) {
+    const bool written = after.exists && after != before;
+    if (report.empty()) {
+        // No message box seen: Windows with no display shows none. The file tells.
+        say("the plug-in's report was not seen (no display for its message box?); " + name +
+            (written ? " was written all the same, and is read back" : " was not written"));
+        if (!written) {
+            return Errors;
+        }
+    } else if (report.find("File produced: " + name) == std::string::npos) {
         say("the plug-in reported no " + name + "; it reported: " +
-            (report.empty() ? std::string("nothing") : report.substr(0, report.find('\n'))));
+            report.substr(0, report.find('\n')));
         return Errors;
     }
-    if (!after.exists || after == before) {
+    if (!written) {
         say("the plug-in reported " + name + " produced, but " +
             (after.exists ? "the file there is the earlier one" : "there is none"));
         return Errors;

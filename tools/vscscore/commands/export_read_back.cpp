@@ -63,6 +63,19 @@ std::string firstDifference(const CabrilloQso& got, const CabrilloQso& want)
     return std::string();
 }
 
+// A field whose blank makes the QSO line one field longer, so that the fields after it read
+// back shifted; empty when there is none. The last field takes the rest of the line.
+std::string blankInside(const CabrilloQso& want)
+{
+    for (std::size_t i = 0; i + 1 < QsoColumnCount; ++i) {
+        const std::string& value = want.*ColumnMembers[i];
+        if (value.find_first_of(" \t") != std::string::npos) {
+            return std::string(qsoColumns()[i].name) + " \"" + value + "\"";
+        }
+    }
+    return std::string();
+}
+
 // A frequency outside the band of the contact behind the line; lint reports frequency 0.
 std::string frequencyWarning(const CabrilloQso& qso)
 {
@@ -249,8 +262,11 @@ std::vector<std::string> compareQsos(CabrilloFile& file, std::size_t count,
     // in the contact's place, if stray, tells what differs.
     for (std::size_t i : missing) {
         const CabrilloQso want = expectedAt(i);
+        const std::string blank = blankInside(want);
         std::string text = "record " + std::to_string(want.line) + " (" + describe(want) +
-                           ") is not in the file";
+                           (blank.empty() ? ") is not in the file"
+                                          : ") cannot be read back: its " + blank +
+                                                " holds a blank, which shifts the later columns");
         if (i < file.qsos.size() && !used[i]) {
             used[i] = true;
             text += "; QSO " + lineName(file.qsos[i].line) + " in its place has " +

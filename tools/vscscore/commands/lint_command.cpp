@@ -4,25 +4,18 @@
 #include <cstdio>
 
 #include "commands.h"
+#include "counted_text.h"
 #include "exit_status.h"
 #include "file_bytes.h"
-
-namespace {
-
-std::string counted(std::size_t count, const char* noun)
-{
-    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
-}
-
-}  // namespace
+#include "shown_text.h"
 
 void printLintFindings(const std::string& name, const LintReport& report)
 {
     for (const LintFinding& finding : report.findings) {
         const std::string where =
             finding.line == 0 ? name : name + ":" + std::to_string(finding.line);
-        std::printf("%s: %s: %s\n", where.c_str(), finding.error ? "error" : "warning",
-                    finding.message.c_str());
+        std::printf("%s: %s: %s\n", shownText(where).c_str(), finding.error ? "error" : "warning",
+                    shownText(finding.message).c_str());
     }
 }
 
@@ -43,16 +36,18 @@ int lintCommand(const CommandContext& context)
     std::string bytes;
     std::string error;
     if (!readFileBytes(path, bytes, error)) {
-        std::fprintf(stderr, "vscscore: %s\n", error.c_str());
+        std::fprintf(stderr, "vscscore: %s\n", shownText(error).c_str());
         return BadLog;
     }
     const LintReport report = lintCabrillo(bytes, period);
     if (!report.unreadable.empty()) {
-        std::fprintf(stderr, "vscscore: %s: %s\n", path.c_str(), report.unreadable.c_str());
+        std::fprintf(stderr, "vscscore: %s: %s\n", shownText(path).c_str(),
+                     shownText(report.unreadable).c_str());
         return BadLog;
     }
     printLintFindings(path, report);
-    std::printf("%s: %s, %s\n", path.c_str(), counted(report.qsoLines, "QSO line").c_str(),
+    std::printf("%s: %s, %s\n", shownText(path).c_str(),
+                counted(report.qsoLines, "QSO line").c_str(),
                 lintCounts(report).c_str());
     return lintStatus(report);
 }

@@ -402,10 +402,7 @@ private:
                 "line " + std::to_string(earlier.record) + " (" + describe(earlier) + ")";
             if (finding.tooEarly) {
                 warning(contact.record,
-                        "too early after " + conflict + ", " +
-                            std::to_string(finding.minutesToWait) +
-                            (finding.minutesToWait == 1 ? " minute" : " minutes") +
-                            " still to wait");
+                        "too early after " + conflict + ", " + waitText(finding.minutesToWait));
             } else {
                 warning(contact.record, "exact repeat of " + conflict);
             }

@@ -28,13 +28,33 @@ RepeatVerdict judge(const ContactArray& logged, const LogContact& contact)
 
 }  // namespace
 
-std::vector<AuditFinding> auditLog(const std::vector<LogContact>& contacts)
+std::string waitText(unsigned minutesToWait)
 {
+    if (minutesToWait == 0) {
+        return "in the last minute of the " + std::to_string(RepeatWindowMinutes) +
+               "-minute window";
+    }
+    return std::to_string(minutesToWait) + (minutesToWait == 1 ? " minute" : " minutes") +
+           " still to wait";
+}
+
+std::vector<std::size_t> timeOrder(const std::vector<LogContact>& contacts)
+{
+    std::vector<int64_t> keys;
+    keys.reserve(contacts.size());
+    for (const LogContact& contact : contacts) {
+        keys.push_back(timeOrderKey(contact));
+    }
     std::vector<std::size_t> order(contacts.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&contacts](std::size_t a, std::size_t b) {
-        return contacts[a].host.time.value() < contacts[b].host.time.value();
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    return order;
+}
+
+std::vector<AuditFinding> auditLog(const std::vector<LogContact>& contacts)
+{
+    const std::vector<std::size_t> order = timeOrder(contacts);
 
     // Only a contact with the same callsign can refuse, so each is judged against the logged
     // contacts of its own callsign, one at a time, oldest first: the first that refuses is

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "adif_contact.h"
@@ -17,3 +18,12 @@ struct AuditFinding {
 // logged before it, its own time standing for the clock. Equal times keep file order.
 // Findings come in time order.
 std::vector<AuditFinding> auditLog(const std::vector<LogContact>& contacts);
+
+// The indexes of the contacts in the order the audit replays them: by real time, equal times
+// in file order.
+std::vector<std::size_t> timeOrder(const std::vector<LogContact>& contacts);
+
+// How long a too-early contact had still to wait, in the plug-in's count: "7 minutes still to
+// wait", "1 minute ..."; with 0 the contact fell in the window's last minute, refused all the
+// same, and is said so.
+std::string waitText(unsigned minutesToWait);

@@ -9,6 +9,7 @@
 #include "messages.h"
 #include "operator_stand_in.h"
 #include "plugin_search.h"
+#include "shown_text.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ void printLines(const std::string& text)
     std::string::size_type start = 0;
     for (;;) {
         const std::string::size_type end = text.find("\r\n", start);
-        std::printf("%s\n", text.substr(start, end - start).c_str());
+        std::printf("%s\n", shownText(text.substr(start, end - start)).c_str());
         if (end == std::string::npos) {
             return;
         }

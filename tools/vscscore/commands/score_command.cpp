@@ -1,10 +1,14 @@
 // vscscore score: the log fed to the plug-in, its summary printed, its claimed score checked.
 #include "commands.h"
+#include "empty_log_guard.h"
 #include "exit_status.h"
 #include "plugin_session.h"
 
 int scoreCommand(const CommandContext& context)
 {
+    if (emptyLogRefused(context.log->contacts.empty(), std::string())) {
+        return BadLog;
+    }
     PluginSession session(context);
     if (!session.load()) {
         return NoPlugin;

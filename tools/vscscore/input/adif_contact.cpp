@@ -80,6 +80,11 @@ std::string either(const AdifRecord& record, const char* preferred, const char* 
     return value.empty() ? field(record, other) : value;
 }
 
+// A FREQ written in kHz by mistake ("14025"): read so when the MHz reading lies on no band or
+// off the BAND given, and the kHz reading lies on it (or on a band, with no BAND).
+bool readAsKHz(const std::string& text, const std::string* band, unsigned mhzReading,
+               unsigned& hz);
+
 }  // namespace
 
 bool frequencyHzFromMHz(const std::string& text, unsigned& hz)
@@ -111,6 +116,11 @@ bool frequencyHzFromMHz(const std::string& text, unsigned& hz)
     return true;
 }
 
+int64_t timeOrderKey(const LogContact& contact)
+{
+    return minutesSinceOleEpoch(contact.when) * 60 + contact.when.second;
+}
+
 std::string hostCallsign(const std::string& call)
 {
     return upper(trimmed(call));
@@ -127,6 +137,32 @@ std::string hostMode(const std::string& mode, const std::string& submode)
     }
     return given;
 }
+
+namespace {
+
+bool readAsKHz(const std::string& text, const std::string* band, unsigned mhzReading,
+               unsigned& hz)
+{
+    const std::size_t point = text.find('.');
+    const std::string whole = text.substr(0, point);
+    if (whole.size() < 4 || !digitsOnly(whole)) {
+        return false;
+    }
+    const std::string fraction = point == std::string::npos ? "" : text.substr(point + 1);
+    const std::string mhz =
+        whole.substr(0, whole.size() - 3) + "." + whole.substr(whole.size() - 3) + fraction;
+    const std::string wanted = band != nullptr ? hostBand(*band) : std::string();
+    const std::string mhzBand = mhzReading != 0 ? bandOfFrequency(mhzReading) : std::string();
+    if (!frequencyHzFromMHz(mhz, hz) || bandOfFrequency(hz).empty()) {
+        return false;
+    }
+    if (!wanted.empty()) {
+        return mhzBand != wanted && bandOfFrequency(hz) == wanted;
+    }
+    return mhzBand.empty();
+}
+
+}  // namespace
 
 bool contactFromAdif(const AdifRecord& record, LogContact& contact, std::string& error,
                      std::vector<std::string>& repairs)
@@ -147,6 +183,10 @@ bool contactFromAdif(const AdifRecord& record, LogContact& contact, std::string&
         error = "bad date or time: QSO_DATE \"" + date + "\", TIME_ON \"" + time + "\"";
         return false;
     }
+    if (contact.when.year < EarliestAdifYear) {
+        error = "QSO_DATE " + date + " is before 1930, the earliest date ADIF allows";
+        return false;
+    }
     host.time = DateRecord::make(oleDate);
 
     const std::string* freq = record.find("FREQ");
@@ -162,7 +202,13 @@ bool contactFromAdif(const AdifRecord& record, LogContact& contact, std::string&
             text[comma] = '.';
         }
         haveFrequency = frequencyHzFromMHz(text, host.frequencyHz);
-        if (haveFrequency && decimalComma) {
+        unsigned kHzReading = 0;
+        if (readAsKHz(text, band, haveFrequency ? host.frequencyHz : 0, kHzReading)) {
+            host.frequencyHz = kHzReading;
+            haveFrequency = true;
+            repairs.push_back("FREQ " + trimmed(*freq) + " is in kHz, not MHz; read as " +
+                              std::to_string(kHzReading / 1000) + " kHz");
+        } else if (haveFrequency && decimalComma) {
             repairs.push_back("FREQ \"" + *freq + "\" has a decimal comma; read as " + text);
         } else if (!haveFrequency && band == nullptr) {
             error = "bad FREQ \"" + *freq + "\"";
@@ -171,7 +217,12 @@ bool contactFromAdif(const AdifRecord& record, LogContact& contact, std::string&
             host.frequencyHz = 0;
         }
     }
-    if (band != nullptr) {
+    if (band != nullptr && hostBand(*band).empty() && haveFrequency &&
+        !bandOfFrequency(host.frequencyHz).empty()) {
+        host.band = bandOfFrequency(host.frequencyHz);
+        repairs.push_back("unknown BAND \"" + *band + "\"; scored on the band of FREQ " +
+                          trimmed(*freq) + ", " + host.band);
+    } else if (band != nullptr) {
         host.band = hostBand(*band);
         if (host.band.empty()) {
             error = "unknown BAND \"" + *band + "\"";

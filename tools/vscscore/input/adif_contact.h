@@ -2,17 +2,25 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "adif_reader.h"
 #include "host_calls.h"
 
+// ADIF dates start in 1930; an earlier one is a logger's fault, never a contact.
+constexpr int EarliestAdifYear = 1930;
+
 struct LogContact {
     std::size_t record = 0;  // the ADIF record number
     HostContact host;
     DateTimeParts when;  // UTC, as logged
 };
+
+// The contact's place in time, in seconds: the order to replay a log in. The host's date value
+// will not do, as it runs backwards inside a day before 30 December 1899.
+int64_t timeOrderKey(const LogContact& contact);
 
 // The host's texts: the callsign upper case and trimmed, the mode by hostMode, a frequency
 // for every contact. False with the reason when the record has no callsign, no valid date and

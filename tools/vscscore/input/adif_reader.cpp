@@ -5,6 +5,7 @@
 
 namespace {
 
+constexpr std::size_t npos = std::string::npos;
 const std::string Utf8Bom = "\xEF\xBB\xBF";
 
 std::string upper(std::string text)
@@ -15,10 +16,11 @@ std::string upper(std::string text)
     return text;
 }
 
+// The first needle starting at from or later, and before limit.
 std::size_t findCaseless(const std::string& bytes, const std::string& upperNeedle,
-                         std::size_t from)
+                         std::size_t from, std::size_t limit = std::string::npos)
 {
-    for (std::size_t at = bytes.find('<', from); at != std::string::npos;
+    for (std::size_t at = bytes.find('<', from); at != std::string::npos && at < limit;
          at = bytes.find('<', at + 1)) {
         if (upper(bytes.substr(at, upperNeedle.size())) == upperNeedle) {
             return at;
@@ -165,11 +167,15 @@ public:
         }
         if (at < bytes_.size() && bytes_[at] != '<') {
             const std::size_t eoh = findCaseless(bytes_, "<EOH>", at);
-            if (eoh == std::string::npos) {
+            if (eoh != std::string::npos) {
+                at = eoh + 5;
+            } else if (findCaseless(bytes_, "<EOR>", at) != std::string::npos) {
+                // Records follow all the same: the header's own fields join the first one.
+                log_.repairs.push_back({0, at, "no <EOH>; read from its first tag"});
+            } else {
                 log_.skipped.push_back({0, at, "the header has no <EOH>, so no record follows"});
                 return std::move(log_);
             }
-            at = eoh + 5;
         }
         while ((at = bytes_.find('<', at)) != std::string::npos) {
             at = readTagAt(at);
@@ -183,10 +189,7 @@ private:
     std::size_t readTagAt(std::size_t at)
     {
         if (!open_) {
-            open_ = true;
-            record_ = AdifRecord();
-            record_.number = ++count_;
-            record_.offset = at;
+            startRecord(at);
         }
         Tag tag;
         if (!readTag(bytes_, at, tag)) {
@@ -195,8 +198,7 @@ private:
         }
         if (!tag.hasLength) {
             if (tag.name == "EOR") {
-                sink_(std::move(record_));
-                open_ = false;
+                endRecord();
             }
             // Other tags without a value (a header's <EOH>, an exporter's end marker) carry
             // nothing for a contact.
@@ -205,12 +207,59 @@ private:
         if (!allDigits(tag.length)) {
             return skipRecord(tag.end, "bad length in <" + tag.text + ">");
         }
+        if (opensAnother(tag)) {
+            // The record before had no <EOR>: a logger's slip, or a length that ran over it.
+            const std::size_t previous = record_.number;
+            endRecord();
+            startRecord(at);
+            note(log_.repairs, "record " + std::to_string(previous) + " has a second <" +
+                                   tag.name + "> with no <EOR> before it; read as record " +
+                                   std::to_string(record_.number) + " from there");
+        }
         std::size_t length = 0;
-        if (!lengthWithin(tag.length, bytes_.size() - tag.end, length)) {
+        const bool pastEnd = !lengthWithin(tag.length, bytes_.size() - tag.end, length);
+        // A value never holds a record's end: a length that runs over it is cut back there, so
+        // the records after it are still read.
+        const std::size_t end = pastEnd ? bytes_.size() : tag.end + length;
+        const std::size_t eor = findCaseless(bytes_, "<EOR>", tag.end, end);
+        if (eor != std::string::npos) {
+            record_.fields.push_back({tag.name, bytes_.substr(tag.end, eor - tag.end)});
+            const bool more = findCaseless(bytes_, "<EOR>", eor + 5) != std::string::npos;
+            note(log_.repairs,
+                 "the length of <" + tag.text + "> runs past the record's <EOR>" +
+                     (pastEnd ? " and the end of the file" : "") + "; cut there" +
+                     (more ? ", and record " + std::to_string(record_.number + 1) +
+                                 " after it read on its own"
+                           : std::string()));
+            endRecord();
+            return eor + 5;
+        }
+        if (pastEnd) {
             return skipRecord(bytes_.size(),
                               "the length of <" + tag.text + "> runs past the end of the file");
         }
         return readValue(tag, length);
+    }
+
+    // A second CALL, QSO_DATE or TIME_ON can only be the next contact's.
+    bool opensAnother(const Tag& tag) const
+    {
+        return (tag.name == "CALL" || tag.name == "QSO_DATE" || tag.name == "TIME_ON") &&
+               record_.find(tag.name.c_str()) != nullptr;
+    }
+
+    void startRecord(std::size_t at)
+    {
+        open_ = true;
+        record_ = AdifRecord();
+        record_.number = ++count_;
+        record_.offset = at;
+    }
+
+    void endRecord()
+    {
+        sink_(std::move(record_));
+        open_ = false;
     }
 
     std::size_t readValue(const Tag& tag, std::size_t length)
@@ -310,6 +359,34 @@ std::size_t countRecordEnds(const std::string& bytes)
         }
     }
     return count;
+}
+
+std::string notAdifReason(const std::string& bytes)
+{
+    if (!looksLikeText(bytes)) {
+        return "binary, or UTF-16 text";
+    }
+    // Any ADIF file has a tag with a length, or at least the end of a header or a record; the
+    // first few tags tell.
+    for (std::size_t at = bytes.find('<'); at != npos; at = bytes.find('<', at + 1)) {
+        const std::size_t close = bytes.find_first_of("<>", at + 1);
+        if (close == npos) {
+            break;
+        }
+        const std::string inside = upper(bytes.substr(at + 1, close - at - 1));
+        const std::size_t colon = inside.find(':');
+        if (inside == "EOH" || inside == "EOR" ||
+            (colon != npos && colon + 1 < inside.size() &&
+             std::isdigit(static_cast<unsigned char>(inside[colon + 1])))) {
+            return std::string();
+        }
+    }
+    const std::size_t first = bytes.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
+    if (first != npos &&
+        (bytes.compare(first, 5, "<?xml") == 0 || findCaseless(bytes, "<ADX>", 0) != npos)) {
+        return "XML, the ADX form of ADIF; export the log as .adi";
+    }
+    return "no ADIF tags: CSV, or other text";
 }
 
 bool looksLikeText(const std::string& bytes)

@@ -46,6 +46,10 @@ AdifLog readAdifRecords(const std::string& bytes, const AdifRecordSink& sink);
 // How many <EOR> tags the bytes hold: at most as many records as the reader will hand on.
 std::size_t countRecordEnds(const std::string& bytes);
 
+// Why the bytes are surely no ADIF file (binary or UTF-16, ADX, text without a single ADIF tag),
+// or empty when they may be one.
+std::string notAdifReason(const std::string& bytes);
+
 // False for what is surely no ADIF text: UTF-16 (with or without its byte order mark) or
 // binary data.
 bool looksLikeText(const std::string& bytes);

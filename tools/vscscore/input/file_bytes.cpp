@@ -5,10 +5,11 @@
 #include <cstring>
 
 #include "platform/read_whole_file.h"
+#include "utf8_files.h"
 
 bool readFileBytes(const std::string& path, std::string& bytes, std::string& error)
 {
-    if (readWholeFile(path, bytes) == FileRead::Read) {
+    if (readWholeOpenFile(openUtf8(path, "rb"), bytes) == FileRead::Read) {
         return true;
     }
     error = "cannot read " + path + ": " + std::strerror(errno);

@@ -7,15 +7,22 @@
 #include <vector>
 
 #include "adif_contact.h"
+#include "contact_warnings.h"
 
 struct LoadedLog {
     std::vector<LogContact> contacts;
     std::string stationCall;  // STATION_CALLSIGN, else OPERATOR, of the first record with one
     std::size_t skipped = 0;
+    std::size_t repaired = 0;     // records read after a repair
+    std::size_t recordEnds = 0;   // the <EOR> tags in the file: the records a logger wrote
     std::vector<std::string> messages;  // "record N ..." lines
+    // "record N: warning: ..." lines, for contacts read as they stand that may not score or
+    // read back as the operator meant (contactWarnings), and how many records have one.
+    std::vector<std::string> warnings;
+    std::size_t warned = 0;
 };
 
 LoadedLog loadLogText(const std::string& bytes);
 
-// False with a one-line reason when the file cannot be read.
+// False with a one-line reason when the file cannot be read or is no ADIF file.
 bool loadLogFile(const std::string& path, LoadedLog& log, std::string& error);

@@ -20,4 +20,5 @@ struct FileIdentity {
     bool operator!=(const FileIdentity& other) const { return !(*this == other); }
 };
 
+// path in UTF-8.
 FileIdentity fileIdentity(const std::string& path);

@@ -3,11 +3,13 @@
 
 #include <windows.h>
 
+#include "wide_text_win32.h"
+
 FileIdentity fileIdentity(const std::string& path)
 {
     FileIdentity identity;
     // Attributes only, every sharing mode: the look must never stand in anyone's way.
-    HANDLE handle = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
+    HANDLE handle = CreateFileW(widenUtf8(path).c_str(), FILE_READ_ATTRIBUTES,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {

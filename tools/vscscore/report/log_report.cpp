@@ -33,11 +33,7 @@ std::vector<std::string> orderedBands(const std::vector<LogContact>& contacts)
 std::vector<TimedContact> timelineOf(const std::vector<LogContact>& contacts,
                                      const std::vector<std::string>& bands)
 {
-    std::vector<std::size_t> order(contacts.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&contacts](std::size_t a, std::size_t b) {
-        return contacts[a].host.time.value() < contacts[b].host.time.value();
-    });
+    const std::vector<std::size_t> order = timeOrder(contacts);
     std::map<std::string, std::size_t> bandIndex;
     for (std::size_t k = 0; k < bands.size(); ++k) {
         bandIndex[bands[k]] = k;
@@ -165,6 +161,19 @@ LogReport buildLogReport(const std::vector<LogContact>& contacts, unsigned offTi
     for (const AuditFinding& finding : report.findings) {
         Tally& tally = finding.tooEarly ? report.audit.early : report.audit.repeats;
         add(tally, exchangePoints(contacts[finding.contact].host.exchRcvd));
+    }
+    // Every sum shown as the plug-in shows its own: held at the 32-bit limits.
+    for (HourRow& row : report.hours) {
+        for (Tally& tally : row.bands) {
+            tally.points = saturatedPoints(tally.points);
+        }
+        row.total.points = saturatedPoints(row.total.points);
+    }
+    for (Tally* tally : {&report.total, &report.audit.repeats, &report.audit.early}) {
+        tally->points = saturatedPoints(tally->points);
+    }
+    for (Tally& tally : report.bandTotals) {
+        tally.points = saturatedPoints(tally.points);
     }
     return report;
 }

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "counted_text.h"
 #include "svg_canvas.h"
 #include "time_axis.h"
 
@@ -257,8 +258,8 @@ std::string slotTip(const LogReport& report, const HourSlot& slot, const std::st
                       minuteText(lastHour * 60, lastHour / 24 == first.hour / 24
                                                     ? "%H59"
                                                     : "%Y-%m-%d %H59") +
-                      " UTC, " + what + ": " + std::to_string(tally.qsos) + " QSOs, " +
-                      std::to_string(tally.points) + " points";
+                      " UTC, " + what + ": " + counted(tally.qsos, "QSO") + ", " +
+                      std::to_string(tally.points) + (tally.points == 1 ? " point" : " points");
     if (slot.rows > 1) {
         tip += " in " + std::to_string(slot.hours) + " clock hours with contacts";
     }
@@ -421,7 +422,7 @@ void exactRuns(SvgCanvas& svg, const LogReport& report, const TimeAxis& axis, in
         const int64_t x0 = axis.x(line[start].minute);
         svg.rect(x0, barTop + static_cast<int64_t>(band) * lane, std::max<int64_t>(1, axis.x(line[end - 1].minute + 1) - x0),
                  16, "run", bandColour(band),
-                 bandLabel(report.bands[band]) + " " + std::to_string(end - start) + " QSOs, " +
+                 bandLabel(report.bands[band]) + " " + counted(end - start, "QSO") + ", " +
                      spanText(line[start].minute, line[end - 1].minute));
         start = end;
     }
@@ -452,7 +453,7 @@ void columnRuns(SvgCanvas& svg, const LogReport& report, const TimeAxis& axis,
                 last = std::max(last, tallies.lastMinute[c]);
             }
         }
-        std::string tip = bandLabel(report.bands[band]) + " " + std::to_string(qsos) + " QSOs";
+        std::string tip = bandLabel(report.bands[band]) + " " + counted(qsos, "QSO");
         if (first <= last) {
             tip += ", " + spanText(first, last);
         }

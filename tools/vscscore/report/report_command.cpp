@@ -1,11 +1,12 @@
-// Builds the report once and writes it both ways; the page goes through the plug-in's own
-// whole-file writer, so a failed write never leaves half a page over an older one.
+// Builds the report once and writes it both ways; the page is written whole beside its target
+// and renamed over it, so a failed write never leaves half a page over an older one.
 #include "report_command.h"
 
 #include <cstdio>
 #include <filesystem>
 
-#include "platform/platform.h"
+#include "shown_text.h"
+#include "utf8_files.h"
 #include "report_html.h"
 #include "report_text.h"
 
@@ -13,18 +14,20 @@ bool runReport(const LoadedLog& log, const ReportRequest& request, std::string& 
 {
     std::error_code ignored;
     if (!request.pagePath.empty() &&
-        std::filesystem::equivalent(request.pagePath, request.logPath, ignored)) {
+        std::filesystem::equivalent(std::filesystem::u8path(request.pagePath),
+                                    std::filesystem::u8path(request.logPath), ignored)) {
         error = request.pagePath + " is the log itself; the page needs a name of its own";
         return false;
     }
     const LogReport report = buildLogReport(log.contacts, request.offTimeMinutes);
-    std::fputs(reportText(report, request.heading).c_str(), stdout);
+    std::fputs(shownText(reportText(report, request.heading)).c_str(), stdout);
     if (request.pagePath.empty()) {
         return true;
     }
-    if (!platform::writeWholeFile(request.pagePath,
-                                  reportPage(report, request.heading, log.contacts))) {
-        error = "cannot write " + request.pagePath;
+    std::string reason;
+    if (!replaceFileUtf8(request.pagePath, reportPage(report, request.heading, log.contacts),
+                         reason)) {
+        error = "cannot write " + request.pagePath + ": " + reason;
         return false;
     }
     return true;

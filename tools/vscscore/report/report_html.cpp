@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "counted_text.h"
 #include "report_charts.h"
 #include "svg_canvas.h"
 
@@ -148,7 +149,7 @@ std::string bandTable(const LogReport& report)
 std::string rateItem(const BestRate& best)
 {
     std::string out = "<li>" + std::to_string(best.windowMinutes) + " minutes: " +
-                      std::to_string(best.qsos) + " QSOs";
+                      counted(best.qsos, "QSO");
     if (best.qsos > 0) {
         out += ", " + minuteText(best.firstMinute, "%Y-%m-%d %H%M") + "-" +
                minuteText(best.firstMinute + best.windowMinutes - 1, "%H%M") + " UTC (" +
@@ -242,7 +243,7 @@ std::string reportPage(const LogReport& report, const ReportHeading& heading,
                       "<meta name=\"viewport\" content=\"width=device-width\">\n<title>" +
                       escapeMarkup(title) + "</title>\n<style>\n" + Style +
                       "</style>\n</head>\n<body>\n<h1>" + escapeMarkup(title) + "</h1>\n<p>" +
-                      std::to_string(report.total.qsos) + " QSOs, score " +
+                      counted(report.total.qsos, "QSO") + ", score " +
                       std::to_string(report.total.points);
     if (!report.timeline.empty()) {
         out += ", " + minuteText(report.timeline.front().minute, "%Y-%m-%d %H%M") + " to " +

@@ -1,6 +1,8 @@
 // Writes SVG elements as text, one per line.
 #include "svg_canvas.h"
 
+#include "shown_text.h"
+
 namespace {
 
 std::string n(int64_t value)
@@ -19,7 +21,8 @@ std::string escapeMarkup(const std::string& text)
 {
     std::string out;
     out.reserve(text.size());
-    for (char c : text) {
+    // Log text may hold control bytes or broken UTF-8; the page shows them as escapes.
+    for (char c : shownText(text)) {
         switch (c) {
         case '&':
             out += "&amp;";

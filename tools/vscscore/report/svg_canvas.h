@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-// Escapes &, <, > and " for text and attribute values of HTML and SVG.
+// Escapes &, <, > and " for text and attribute values of HTML and SVG, after shownText.
 std::string escapeMarkup(const std::string& text);
 
 class SvgCanvas {

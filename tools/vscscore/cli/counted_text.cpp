@@ -1,0 +1,7 @@
+// English plurals of the nouns the driver counts, all regular.
+#include "counted_text.h"
+
+std::string counted(std::size_t count, const std::string& noun)
+{
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
