@@ -1,10 +1,12 @@
-// Folders through the Win32 file calls.
+// Folders through the Win32 file calls, wide-character ones: paths are UTF-8 in the driver.
 #include "folder_access.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <io.h>
 #include <windows.h>
+
+#include "wide_text_win32.h"
 
 namespace {
 
@@ -17,14 +19,14 @@ std::string lastError()
 
 bool isFolder(const std::string& path)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(widenUtf8(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 bool listFolder(const std::string& path, std::vector<std::string>& names, std::string& error)
 {
-    WIN32_FIND_DATAA found = {};
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    WIN32_FIND_DATAW found = {};
+    HANDLE search = FindFirstFileW(widenUtf8(path + "\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) {
         error = "cannot read folder " + path + ": " + lastError();
         return false;
@@ -32,9 +34,9 @@ bool listFolder(const std::string& path, std::vector<std::string>& names, std::s
     names.clear();
     do {
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-            names.push_back(found.cFileName);
+            names.push_back(narrowToUtf8(found.cFileName));
         }
-    } while (FindNextFileA(search, &found));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
     std::sort(names.begin(), names.end());
     return true;
@@ -42,7 +44,7 @@ bool listFolder(const std::string& path, std::vector<std::string>& names, std::s
 
 bool makeFolder(const std::string& path, std::string& error)
 {
-    if (CreateDirectoryA(path.c_str(), nullptr) || isFolder(path)) {
+    if (CreateDirectoryW(widenUtf8(path).c_str(), nullptr) || isFolder(path)) {
         return true;
     }
     error = "cannot make folder " + path + ": " + lastError();
@@ -57,7 +59,7 @@ bool errorIsTerminal()
 bool writeReportFile(const std::string& path, const std::string& bytes, std::string& error)
 {
     const std::string temporary = path + ".tmp" + std::to_string(GetCurrentProcessId());
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    HANDLE file = CreateFileW(widenUtf8(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         error = "cannot write " + path + ": " + lastError();
@@ -71,9 +73,10 @@ bool writeReportFile(const std::string& path, const std::string& bytes, std::str
         at += piece;
     }
     ok = CloseHandle(file) && ok;
-    if (!ok || !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    if (!ok || !MoveFileExW(widenUtf8(temporary).c_str(), widenUtf8(path).c_str(),
+                             MOVEFILE_REPLACE_EXISTING)) {
         error = "cannot write " + path + ": " + lastError();
-        DeleteFileA(temporary.c_str());
+        DeleteFileW(widenUtf8(temporary).c_str());
         return false;
     }
     return true;
