@@ -179,7 +179,7 @@ TEST(CabrilloLint, GivesEachRuleItsFindingAndLine)
         {"a transmitter ID, one transmitter", 12, Transmitter,
          {"12 error: 11 fields where this contest has 10: frequency, mode, date, time, then "
           "callsign, report and exchange sent and received; the 11th, a transmitter ID, needs "
-          "CATEGORY-OPERATOR: MULTI-OP or CATEGORY-TRANSMITTER: TWO, LIMITED or UNLIMITED"}},
+          "CATEGORY-OPERATOR: MULTI-OP or CATEGORY-TRANSMITTER: TWO, LIMITED, UNLIMITED"}},
         {"a transmitter ID, two transmitters", 12, TwoTransmitters, {}},
         {"a transmitter ID, multi-operator", 4,
          "CATEGORY-OPERATOR: MULTI-OP\r\nQSO: 7012 CW 2025-02-15 0600 Q9VSC 599 5 Q2ABC 599 0 1",

@@ -525,14 +525,18 @@ private:
         }
         const std::string* op = header("CATEGORY-OPERATOR");
         const std::string* transmitter = header("CATEGORY-TRANSMITTER");
-        const bool transmitterId = (op && listed("transmitter ID operators", *op)) ||
-                                   (transmitter && listed("transmitter ID transmitters", *transmitter));
+        const CabrilloList& operators = *cabrilloList("transmitter ID operators");
+        const CabrilloList& transmitters = *cabrilloList("transmitter ID transmitters");
+        const bool transmitterId =
+            (op && matchList(operators, *op) == ListMatch::Current) ||
+            (transmitter && matchList(transmitters, *transmitter) == ListMatch::Current);
         if (!transmitterId) {
             // Error: a robot reads a one-transmitter log's lines by ten fields.
             for (std::size_t line : transmitterLines_) {
                 error(line, fieldCount(QsoColumnCount + 1) +
-                                "; the 11th, a transmitter ID, needs CATEGORY-OPERATOR: "
-                                "MULTI-OP or CATEGORY-TRANSMITTER: TWO, LIMITED or UNLIMITED");
+                                "; the 11th, a transmitter ID, needs CATEGORY-OPERATOR: " +
+                                listedValues(operators) + " or CATEGORY-TRANSMITTER: " +
+                                listedValues(transmitters));
             }
         }
     }
