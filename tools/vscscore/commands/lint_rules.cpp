@@ -226,7 +226,8 @@ private:
     {
         const std::size_t number = cabrilloLine.number;
         const std::string& line = cabrilloLine.text;
-        // Read as a line end, as robots read it, and named once.
+        // Read as a line end and named once. Error: a robot that splits lines at LF reads a
+        // file of lone CRs as one line, START-OF-LOG: holding the whole log, and rejects it.
         if (cabrilloLine.end == LineEnd::Cr && !loneCrReported_) {
             error(number, "a lone CR ends the line; lines end with CR LF or LF");
             loneCrReported_ = true;
