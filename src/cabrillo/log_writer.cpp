@@ -3,6 +3,7 @@
 
 #include <map>
 
+#include "cabrillo/contest_name.h"
 #include "cabrillo/header_fields.h"
 #include "cabrillo/host_version.h"
 #include "cabrillo/qso_line.h"
@@ -72,7 +73,7 @@ std::string CCabrilloWriter::WriteLog(int32_t claimedScore) const
 {
     // The lines that belong to the log rather than to a header field, by line number.
     std::map<int, std::string> header = {{1, "START-OF-LOG: 3.0\r\n"}};
-    addLine(header[2], "CONTEST", "RADIO-VSC");
+    addLine(header[2], "CONTEST", ContestName);
     addLine(header[9], "CLAIMED-SCORE", std::to_string(claimedScore));
     addLine(header[11], "CREATED-BY", "Ravo " + hostVersionText());
     for (const HeaderField& field : headerFields()) {

@@ -15,11 +15,13 @@ expect() {  # CASE STATUS OUTPUT
 }
 
 # The sample's export holds what the sample plants: repeats, too-early contacts, one contact
-# typed in afterwards. Nothing else.
+# typed in afterwards; and the header form's mode, CW, over the sample's phone contacts.
+# Nothing else.
 rm -f Q9VSC.cbr
 vsc export "$sample"
 vsc lint Q9VSC.cbr
-expect "sample's export" 1 "Q9VSC.cbr:42: warning: too early after line 40 (Q7CDC 40 CW 2025-02-15 0653), 7 minutes still to wait
+expect "sample's export" 1 "Q9VSC.cbr:7: warning: CATEGORY-MODE: \"CW\" with QSO lines in PH (line 63 first)
+Q9VSC.cbr:42: warning: too early after line 40 (Q7CDC 40 CW 2025-02-15 0653), 7 minutes still to wait
 Q9VSC.cbr:68: warning: exact repeat of line 51 (Q9LPS 20 CW 2025-02-15 0713)
 Q9VSC.cbr:71: warning: too early after line 66 (Q2IF 20 PH 2025-02-15 0745), 1 minute still to wait
 Q9VSC.cbr:118: warning: too early after line 113 (Q8BFD 10 PH 2025-02-15 0927), in the last minute of the 10-minute window
@@ -27,7 +29,7 @@ Q9VSC.cbr:152: warning: exact repeat of line 93 (Q9LPS 15 CW 2025-02-15 0843)
 Q9VSC.cbr:158: warning: exact repeat of line 156 (Q1HC 40 PH 2025-02-15 1056)
 Q9VSC.cbr:181: warning: too early after line 177 (Q7MHC 80 PH 2025-02-15 1138), 4 minutes still to wait
 Q9VSC.cbr:224: warning: earlier than line 223 before it (2025-02-15 1318)
-Q9VSC.cbr: 205 QSO lines, 0 errors, 8 warnings"
+Q9VSC.cbr: 205 QSO lines, 0 errors, 9 warnings"
 
 # As tlf writes a log (format UNIVERSAL): LF line ends, its own header tags, padded fields.
 qso() { printf 'QSO: %5s %2s 2025-02-15 %s %-13s %-3s %-6s %-13s %-3s %-6s\n' "$@"; }
@@ -59,7 +61,7 @@ vsc lint form.cbr
 [ "$status" -eq 5 ] || { echo "FAIL (header values): exit status $status, expected 5"; fail=1; }
 printf '%s\n' "$out" | grep -q -x 'form.cbr:5: error: CATEGORY-BAND: has no value; one of .*' &&
 printf '%s\n' "$out" | grep -q -x 'form.cbr:6: error: CATEGORY-POWER: "lo" is not one of HIGH, LOW, QRP' &&
-printf '%s\n' "$out" | grep -q -x 'form.cbr: 205 QSO lines, 2 errors, 8 warnings' || {
+printf '%s\n' "$out" | grep -q -x 'form.cbr: 205 QSO lines, 2 errors, 9 warnings' || {
     echo "FAIL (header values):"; printf '%s\n' "$out"; fail=1
 }
 

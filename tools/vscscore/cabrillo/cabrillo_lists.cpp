@@ -35,6 +35,25 @@ const CabrilloList Lists[] = {
     {"QSO mode", "CW PH FM RY DG", "", true},
     {"QSO band", "50 70 144 222 432 902 1.2G 2.3G 3.4G 5.7G 10G 24G 47G 75G 122G 134G 241G LIGHT",
      "", true},
+    // Tags that may stand on several lines (the address and soapbox lines, a long operator
+    // list, one off period a line); any other tag given twice is a log a robot cannot read
+    // one way when the values differ.
+    {"repeatable tags", "ADDRESS SOAPBOX OPERATORS OFFTIME QSO X-QSO DEBUG", "", false},
+    // Cabrillo 3.0's transmitter ID, an 11th QSO field, belongs to the logs of more than one
+    // transmitter: those of a multi-operator category or of such a CATEGORY-TRANSMITTER.
+    {"transmitter ID operators", "MULTI-OP", "", false},
+    {"transmitter ID transmitters", "TWO LIMITED UNLIMITED", "", false},
+    // The QSO modes each single-mode CATEGORY-MODE takes; MIXED takes them all. Phone is SSB
+    // and FM; RTTY is a digital mode too.
+    {"CATEGORY-MODE CW", "CW", "", false},
+    {"CATEGORY-MODE SSB", "PH FM", "", false},
+    {"CATEGORY-MODE FM", "FM", "", false},
+    {"CATEGORY-MODE RTTY", "RY", "", false},
+    {"CATEGORY-MODE DIGI", "DG RY", "", false},
+    // This contest's own bands, from its rules: 160 to 10 m without the WARC bands, named as
+    // the band plan (scoring/band_plan.h) names them. Its CONTEST name is the one the export
+    // writes (cabrillo/contest_name.h).
+    {"contest bands", "160 80 40 20 15 10", "", false},
 };
 
 bool inList(const char* values, const std::string& value)

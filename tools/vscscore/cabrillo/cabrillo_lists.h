@@ -4,7 +4,7 @@
 #include <string>
 
 struct CabrilloList {
-    const char* name;     // a header tag, or "tags", "QSO mode", "QSO band"
+    const char* name;     // a header tag, or "tags", "QSO mode", "QSO band", a rule's values
     const char* current;  // the values, blank-separated
     const char* older;    // values that only earlier versions of the list have
     bool required;        // the tag, when present, needs a value

@@ -1,20 +1,26 @@
 // Cabrillo lint: the file's form, its header values against the Cabrillo 3.0 lists, its QSO
-// lines, and the contest's repeat rule over them.
+// lines, the header against the QSO lines, and the contest's repeat rule over them.
 //
 // Where robots differ, an error is what makes one reject the log or misread its lines (no
-// START-OF-LOG or END-OF-LOG, an unknown tag, a value outside a list, a QSO line whose fields
-// shift, a mode, band, date or time it cannot read); a warning is what one corrects or leaves
-// to a human (an older list's value, a callsign it cannot match, lines out of time order, a
-// long soapbox line, repeats and contacts outside the period, which cost points, not the log).
+// START-OF-LOG or END-OF-LOG, no CALLSIGN or CATEGORY-OPERATOR, an unknown tag, a value outside
+// a list, one tag with two values, a QSO line whose fields shift, a mode, band, date or time it
+// cannot read); a warning is what one corrects or leaves to a human (an older list's value, a
+// callsign it cannot match, lines out of time order, a long soapbox line, repeats and contacts
+// outside the period or the contest's bands, which cost points, not the log, a claimed score
+// or category it recomputes from the QSO lines). Each rule below says which, and why.
+// A finding is one line of bounded length whatever the file holds.
 #include "lint_rules.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <map>
 #include <utility>
 
 #include "adif_contact.h"
+#include "cabrillo/contest_name.h"
 #include "scoring/band_plan.h"
+#include "scoring/exchange_points.h"
 #include "cabrillo_lists.h"
 #include "cabrillo_reader.h"
 #include "log_audit.h"
@@ -26,6 +32,12 @@ constexpr std::size_t ContestLength = 32;
 constexpr std::size_t SoapboxLength = 75;
 // The highest frequency, in kHz, whose Hz the band plan can hold.
 constexpr uint64_t HighestKHz = 4294967;
+// A value quoted in a finding keeps this many characters, a whole finding this many: a file
+// line may be of any length.
+constexpr std::size_t QuotedLength = 40;
+constexpr std::size_t FindingLength = 400;
+// The QSO lines a finding names by number before it only counts the rest.
+constexpr std::size_t NamedLines = 3;
 
 const char* const Blanks = " \t";
 
@@ -57,9 +69,57 @@ bool callsignChars(const std::string& call)
            call.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789/") == std::string::npos;
 }
 
+// The text cut to at most length bytes, "..." included, never inside a UTF-8 character.
+std::string cut(const std::string& text, std::size_t length)
+{
+    if (text.size() <= length) {
+        return text;
+    }
+    std::size_t end = length - 3;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return text.substr(0, end) + "...";
+}
+
 std::string quoted(const std::string& text)
 {
-    return "\"" + text + "\"";
+    return "\"" + cut(text, QuotedLength) + "\"";
+}
+
+// "-12" or "345": an integer a score may be, within 32 bits.
+bool readScore(const std::string& text, int64_t& score)
+{
+    const std::size_t digits = text.compare(0, 1, "-") == 0 ? 1 : 0;
+    if (!digitsOnly(text.substr(digits)) || text.size() > 11) {
+        return false;
+    }
+    score = std::stoll(text);
+    return score >= INT32_MIN && score <= INT32_MAX;
+}
+
+bool listed(const char* list, const std::string& value)
+{
+    return matchList(*cabrilloList(list), value) == ListMatch::Current;
+}
+
+// "20 m" for a metre band as the band plan names it, other bands as they are.
+std::string bandName(const std::string& band)
+{
+    return band.find_first_not_of("0123456789.") == std::string::npos ? band + " m" : band;
+}
+
+// "11, 12, 14 and 2 more": the first lines of a finding that spans many.
+std::string lineList(const std::vector<std::size_t>& lines, std::size_t count)
+{
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        text += (i == 0 ? "" : ", ") + std::to_string(lines[i]);
+    }
+    if (count > lines.size()) {
+        text += " and " + std::to_string(count - lines.size()) + " more";
+    }
+    return text;
 }
 
 // YYYY-MM-DD naming a day of the calendar, and HHMM from 0000 to 2359.
@@ -126,9 +186,8 @@ public:
         if (endLine_ == 0) {
             error(number, "the log does not end with END-OF-LOG:");
         }
-        if (!callsignSeen_) {
-            error(0, "no CALLSIGN: line");
-        }
+        headerChecks();
+        headerAgainstQsoLines();
         applyRules();
         std::stable_sort(report_.findings.begin(), report_.findings.end(),
                          [](const LintFinding& a, const LintFinding& b) {
@@ -140,32 +199,55 @@ public:
 private:
     void error(std::size_t line, const std::string& message)
     {
-        report_.findings.push_back({line, true, message});
+        report_.findings.push_back({line, true, cut(message, FindingLength)});
         ++report_.errors;
     }
 
     void warning(std::size_t line, const std::string& message)
     {
-        report_.findings.push_back({line, false, message});
+        report_.findings.push_back({line, false, cut(message, FindingLength)});
         ++report_.warnings;
+    }
+
+    // The first value of a single-valued header tag, or null when the file has none.
+    const std::string* header(const std::string& tag) const
+    {
+        const auto found = headers_.find(tag);
+        return found == headers_.end() ? nullptr : &found->second.second;
+    }
+
+    std::size_t headerLine(const std::string& tag) const
+    {
+        const auto found = headers_.find(tag);
+        return found == headers_.end() ? 0 : found->second.first;
     }
 
     void readLine(const CabrilloLine& cabrilloLine)
     {
         const std::size_t number = cabrilloLine.number;
         const std::string& line = cabrilloLine.text;
-        // Read as a line end, as robots read it, and named once.
+        // Read as a line end and named once. Error: a robot that splits lines at LF reads a
+        // file of lone CRs as one line, START-OF-LOG: holding the whole log, and rejects it.
         if (cabrilloLine.end == LineEnd::Cr && !loneCrReported_) {
             error(number, "a lone CR ends the line; lines end with CR LF or LF");
             loneCrReported_ = true;
         }
         if (line.find('\t') != std::string::npos) {
-            error(number, "a tab; fields are separated by blanks");
+            // Warning: robots split a QSO line at any white space, so the fields still read.
+            // Error in a header line: the tab stays in the value a robot compares.
+            if (cabrilloLine.tag == QsoLineTag) {
+                warning(number, "a tab between QSO fields; fields are separated by blanks");
+            } else {
+                error(number, "a tab; fields are separated by blanks");
+            }
         }
         const std::string text = trimmed(line);
         if (endLine_ != 0) {
+            // Warning: robots stop reading at END-OF-LOG:, so what follows is left out, never
+            // misread (a mail signature, a second copy); a human sees whether it mattered.
             if (!text.empty() && !afterEndReported_) {
-                error(number, "text after END-OF-LOG: (line " + std::to_string(endLine_) + ")");
+                warning(number, "text after END-OF-LOG: (line " + std::to_string(endLine_) +
+                                    "); robots do not read it");
                 afterEndReported_ = true;
             }
             return;
@@ -190,9 +272,13 @@ private:
         if (tag.compare(0, 2, "X-") == 0) {
             return;
         }
-        switch (matchList(*cabrilloList("tags"), tag)) {
+        const ListMatch known = matchList(*cabrilloList("tags"), tag);
+        if (known != ListMatch::None && !listed("repeatable tags", tag)) {
+            singleValue(number, tag, value);
+        }
+        switch (known) {
         case ListMatch::None:
-            error(number, "unknown tag " + tag + ":");
+            error(number, "unknown tag " + cut(tag, QuotedLength) + ":");
             return;
         case ListMatch::Older:
             warning(number, tag + ": is a tag of an earlier Cabrillo version");
@@ -207,7 +293,6 @@ private:
         } else if (tag == "END-OF-LOG") {
             endLine_ = number;
         } else if (tag == "CALLSIGN") {
-            callsignSeen_ = true;
             if (value.empty()) {
                 error(number, "CALLSIGN: has no value");
             } else if (!callsignChars(value)) {
@@ -219,9 +304,15 @@ private:
                     std::string::npos) {
                 error(number, "CONTEST: " + quoted(value) +
                                   " is not 1 to 32 characters of A-Z, 0-9 and -");
+            } else if (upper(value) != ContestName) {
+                // Warning: a robot of one contest files a log named for another by hand.
+                warning(number, "CONTEST: " + quoted(value) + " is not this contest, " +
+                                    ContestName);
             }
         } else if (tag == "CLAIMED-SCORE") {
-            if (!value.empty() && !digitsOnly(value)) {
+            // The plug-in writes its score as it is, a negative one too.
+            int64_t score = 0;
+            if (!value.empty() && !readScore(value, score)) {
                 warning(number, "CLAIMED-SCORE: " + quoted(value) + " is not a plain integer");
             }
         } else if (tag == "SOAPBOX") {
@@ -231,6 +322,24 @@ private:
             }
         } else if (const CabrilloList* list = cabrilloList(tag)) {
             listValue(number, *list, value);
+        }
+    }
+
+    // Error when the values differ: a robot takes one of them, and which is the log's own
+    // cannot be known. Warning when they are the same: the log reads one way.
+    void singleValue(std::size_t number, const std::string& tag, const std::string& value)
+    {
+        const auto found = headers_.find(tag);
+        if (found == headers_.end()) {
+            headers_.emplace(tag, std::make_pair(number, value));
+            return;
+        }
+        const std::string first = "line " + std::to_string(found->second.first);
+        if (upper(value) == upper(found->second.second)) {
+            warning(number, tag + ": given again, as on " + first);
+        } else {
+            error(number, tag + ": " + quoted(value) + " where " + first + " gives " +
+                              quoted(found->second.second) + "; the tag holds one value");
         }
     }
 
@@ -335,12 +444,26 @@ private:
         if (dated) {
             timeChecks(number, when);
         }
-        if (fields.size() != QsoColumnCount) {
-            error(number, std::to_string(fields.size()) + " fields where this contest has " +
-                              std::to_string(QsoColumnCount) +
-                              ": frequency, mode, date, time, then callsign, report and "
-                              "exchange sent and received");
+        if (fields.size() == QsoColumnCount + 1) {
+            // The transmitter ID: judged at the end, when the categories are all read.
+            transmitterLines_.push_back(number);
+        } else if (fields.size() != QsoColumnCount) {
+            error(number, fieldCount(fields.size()));
             return;
+        }
+        // What the plug-in's summary counts: every line's received exchange, repeats too.
+        points_ += exchangePoints(fields[ExchRcvdColumn]);
+        sentCall(number, fields[OwnCallColumn]);
+        if (modeRead) {
+            modesUsed_.emplace(upper(fields[ModeColumn]), number);
+        }
+        if (!band.empty()) {
+            bandsUsed_.emplace(band, number);
+            // Warning: robots score this contest's bands only and drop the contact, not the log.
+            if (!listed("contest bands", band)) {
+                warning(number, "on " + bandName(band) + ", not one of this contest's bands: " +
+                                    listedValues(*cabrilloList("contest bands")) + " m");
+            }
         }
         for (std::size_t field : {OwnCallColumn, CallColumn}) {
             if (!callsignChars(fields[field])) {
@@ -359,6 +482,137 @@ private:
             makeOleDate(when, time);
             contact.host.time = DateRecord::make(time);
             contacts_.push_back(std::move(contact));
+        }
+    }
+
+    std::string fieldCount(std::size_t count) const
+    {
+        return std::to_string(count) + " fields where this contest has " +
+               std::to_string(QsoColumnCount) +
+               ": frequency, mode, date, time, then callsign, report and exchange sent and "
+               "received";
+    }
+
+    // Compared when CALLSIGN: is known, the lines before it at the end.
+    void sentCall(std::size_t number, const std::string& call)
+    {
+        const std::string* callsign = header("CALLSIGN");
+        if (callsign == nullptr) {
+            beforeCallsign_.emplace_back(number, call);
+        } else if (!callsign->empty() && upper(call) != upper(*callsign)) {
+            if (otherCalls_ == 0) {
+                firstOtherCall_ = call;
+            }
+            if (otherCallLines_.size() < NamedLines) {
+                otherCallLines_.push_back(number);
+            }
+            ++otherCalls_;
+        }
+    }
+
+    // Errors: a robot cannot place a log without its station or its operator category.
+    // Warning: with no CONTEST: line a robot files the log by hand.
+    void headerChecks()
+    {
+        if (header("CALLSIGN") == nullptr) {
+            error(0, "no CALLSIGN: line");
+        }
+        if (header("CATEGORY-OPERATOR") == nullptr) {
+            error(0, "no CATEGORY-OPERATOR: line; one of " +
+                         listedValues(*cabrilloList("CATEGORY-OPERATOR")));
+        }
+        if (header("CONTEST") == nullptr) {
+            warning(0, std::string("no CONTEST: line; this contest is ") + ContestName);
+        }
+        const std::string* op = header("CATEGORY-OPERATOR");
+        const std::string* transmitter = header("CATEGORY-TRANSMITTER");
+        const CabrilloList& operators = *cabrilloList("transmitter ID operators");
+        const CabrilloList& transmitters = *cabrilloList("transmitter ID transmitters");
+        const bool transmitterId =
+            (op && matchList(operators, *op) == ListMatch::Current) ||
+            (transmitter && matchList(transmitters, *transmitter) == ListMatch::Current);
+        if (!transmitterId) {
+            // Error: a robot reads a one-transmitter log's lines by ten fields.
+            for (std::size_t line : transmitterLines_) {
+                error(line, fieldCount(QsoColumnCount + 1) +
+                                "; the 11th, a transmitter ID, needs CATEGORY-OPERATOR: " +
+                                listedValues(operators) + " or CATEGORY-TRANSMITTER: " +
+                                listedValues(transmitters));
+            }
+        }
+    }
+
+    // Warnings: a robot recomputes the score and the categories from the QSO lines, or asks.
+    void headerAgainstQsoLines()
+    {
+        const std::string* callsign = header("CALLSIGN");
+        if (callsign != nullptr && !callsign->empty()) {
+            const std::vector<std::size_t> later = otherCallLines_;
+            const std::size_t laterCount = otherCalls_;
+            otherCallLines_.clear();
+            otherCalls_ = 0;
+            for (const auto& line : beforeCallsign_) {
+                sentCall(line.first, line.second);
+            }
+            for (std::size_t line : later) {
+                if (otherCallLines_.size() < NamedLines) {
+                    otherCallLines_.push_back(line);
+                }
+            }
+            otherCalls_ += laterCount;
+            if (otherCalls_ > 0) {
+                warning(otherCallLines_.front(),
+                        "sent callsign " + quoted(firstOtherCall_) + " where CALLSIGN: is " +
+                            quoted(*callsign) + ", on " + std::to_string(otherCalls_) +
+                            " QSO line" + (otherCalls_ == 1 ? "" : "s") + ": " +
+                            lineList(otherCallLines_, otherCalls_));
+            }
+        }
+        int64_t claimed = 0;
+        const std::string* claimedText = header("CLAIMED-SCORE");
+        const int32_t score = saturatedPoints(points_);
+        if (claimedText != nullptr && readScore(*claimedText, claimed) && claimed != score) {
+            warning(headerLine("CLAIMED-SCORE"), "CLAIMED-SCORE: " + *claimedText +
+                                                     " where the QSO lines score " +
+                                                     std::to_string(score));
+        }
+        // Judged for one band of metres ("40M"); ALL and the bands above 2 m are not.
+        const std::string* categoryBand = header("CATEGORY-BAND");
+        const std::string band = categoryBand ? hostBand(*categoryBand) : std::string();
+        if (!band.empty()) {
+            categoryUsed("CATEGORY-BAND", *categoryBand, bandsUsed_, "on ",
+                         [&](const std::string& used) { return used == band; }, bandName);
+        }
+        const std::string* categoryMode = header("CATEGORY-MODE");
+        const CabrilloList* modes =
+            categoryMode ? cabrilloList("CATEGORY-MODE " + upper(*categoryMode)) : nullptr;
+        if (modes != nullptr) {
+            categoryUsed("CATEGORY-MODE", *categoryMode, modesUsed_, "in ",
+                         [&](const std::string& used) {
+                             return matchList(*modes, used) == ListMatch::Current;
+                         },
+                         [](const std::string& mode) { return mode; });
+        }
+    }
+
+    // "CATEGORY-BAND: 40M with QSO lines on 20 m, 15 m (line 12 first)".
+    template <typename Fits, typename Name>
+    void categoryUsed(const std::string& tag, const std::string& value,
+                      const std::map<std::string, std::size_t>& used, const char* preposition,
+                      Fits fits, Name name)
+    {
+        std::string others;
+        std::size_t first = 0;
+        for (const auto& entry : used) {
+            if (!fits(entry.first)) {
+                others += (others.empty() ? "" : ", ") + name(entry.first);
+                first = first == 0 ? entry.second : std::min(first, entry.second);
+            }
+        }
+        if (!others.empty()) {
+            warning(headerLine(tag), tag + ": " + quoted(value) + " with QSO lines " +
+                                         preposition + others + " (line " +
+                                         std::to_string(first) + " first)");
         }
     }
 
@@ -413,7 +667,17 @@ private:
     LintReport report_;
     std::vector<LogContact> contacts_;
     bool started_ = false;
-    bool callsignSeen_ = false;
+    // Single-valued header tags: the line and value of each one's first line.
+    std::map<std::string, std::pair<std::size_t, std::string>> headers_;
+    std::vector<std::size_t> transmitterLines_;
+    int64_t points_ = 0;
+    std::vector<std::pair<std::size_t, std::string>> beforeCallsign_;
+    std::vector<std::size_t> otherCallLines_;
+    std::size_t otherCalls_ = 0;
+    std::string firstOtherCall_;
+    // The bands and modes of the QSO lines, each with its first line.
+    std::map<std::string, std::size_t> bandsUsed_;
+    std::map<std::string, std::size_t> modesUsed_;
     std::size_t endLine_ = 0;
     bool afterEndReported_ = false;
     bool loneCrReported_ = false;
