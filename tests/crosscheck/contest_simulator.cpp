@@ -9,7 +9,9 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "cabrillo/contest_name.h"
 #include "cabrillo/qso_line.h"
+#include "scoring/exchange_points.h"
 #include "scoring/ole_date.h"
 
 namespace {
@@ -349,7 +351,8 @@ SimulatedContest simulateContest(const SimulationSize& size)
 
 std::string cabrilloText(const SimLog& log)
 {
-    std::string text = "START-OF-LOG: 3.0\r\nCONTEST: VSC\r\nCALLSIGN: " + log.call + "\r\n";
+    std::string text = "START-OF-LOG: 3.0\r\nCONTEST: " + std::string(ContestName) +
+                       "\r\nCALLSIGN: " + log.call + "\r\n";
     std::size_t at = 0;
     std::string category = log.category;
     const char* const Tags[] = {"CATEGORY-OPERATOR", "CATEGORY-BAND", "CATEGORY-POWER"};
@@ -358,7 +361,13 @@ std::string cabrilloText(const SimLog& log)
         text += std::string(tag) + ": " + category.substr(at, blank - at) + "\r\n";
         at = blank == std::string::npos ? category.size() : blank + 1;
     }
-    text += "CATEGORY-MODE: MIXED\r\nCLAIMED-SCORE: " + std::to_string(log.lines.size()) +
+    // Claimed as the entrant's own plug-in would claim it.
+    int64_t claimed = 0;
+    for (const SimLine& line : log.lines) {
+        claimed += exchangePoints(line.exchRcvd);
+    }
+    text += "CATEGORY-MODE: MIXED\r\nCLAIMED-SCORE: " +
+            std::to_string(saturatedPoints(claimed)) +
             "\r\nCREATED-BY: contest simulator\r\n";
     for (const SimLine& line : log.lines) {
         QsoFields f;
