@@ -89,6 +89,13 @@ std::string signedMinutes(int32_t minutes)
     return (minutes > 0 ? "+" : "") + std::to_string(minutes);
 }
 
+// As the checked score counts them: ok, no-log, and unique where the rules allow it.
+bool isCredited(Verdict verdict, const CrosscheckRules& rules)
+{
+    return verdict == Verdict::Ok || verdict == Verdict::NoLog ||
+           (verdict == Verdict::Unique && rules.unique);
+}
+
 std::string categoryName(const std::string& categories)
 {
     return categories.empty() ? std::string("(no category)") : categories;
@@ -294,11 +301,9 @@ std::string scoreDifference(const LogSet& set, const CrosscheckResult& result,
         }
         const int64_t points = linePoints(set, log, q, rules);
         logged += points;
-        const Verdict v = result.lines[l][i].verdict;
-        const bool credited = v == Verdict::Ok || v == Verdict::NoLog ||
-                              (v == Verdict::Unique && rules.unique);
+        const bool credited = isCredited(result.lines[l][i].verdict, rules);
         if (!credited) {
-            lost[static_cast<int>(v)] += points;
+            lost[static_cast<int>(result.lines[l][i].verdict)] += points;
         }
     }
     std::string out = "<ul>\n<li>Claimed: " +
@@ -341,9 +346,7 @@ std::string entrantRates(const LogSet& set, const CrosscheckResult& result,
         if (!q.valid || slot < 0) {
             continue;
         }
-        const Verdict v = result.lines[l][i].verdict;
-        const bool credited = v == Verdict::Ok || v == Verdict::NoLog ||
-                              (v == Verdict::Unique && rules.unique);
+        const bool credited = isCredited(result.lines[l][i].verdict, rules);
         tally.add(q.minute, credited ? static_cast<std::size_t>(slot) : site.bands.size(),
                   linePoints(set, log, q, rules));
     }
