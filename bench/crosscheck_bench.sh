@@ -41,6 +41,5 @@ for size in $sizes; do
     echo "  with --html: $1 s (CPU $2 s), the site $(awk "BEGIN { printf \"%.2f\", \
          ($2 - $cc_cpu) / $cc_cpu }") x the cross-check's CPU; peak $3 KiB; $pages pages," \
          "$(du -sk out/log | cut -f1) KiB in log/, index $(wc -c <out/index.html) bytes," \
-         "largest page $(find out -name '*.html' -exec wc -c {} + | sort -n | tail -n 2 |
-         head -n 1 | awk '{ print $1 }') bytes"
+         "largest page $(find out -name '*.html' -printf '%s\n' | sort -n | tail -n 1) bytes"
 done
