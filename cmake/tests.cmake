@@ -252,6 +252,16 @@ if(WIN32 AND EXISTS ${NATIVE_BUILD}/vscscore)
         "STATS_REFERENCE_DRIVER=${NATIVE_BUILD}/vscscore")
 endif()
 
+# The results site: text never markup, every link written, the pages drawn in Chromium; under
+# Wine the native build's bytes.
+stats_add_test(crosscheck_site sh ${TESTS}/driver/crosscheck_site.sh
+    $<TARGET_FILE:vscscore> $<TARGET_FILE:crosscheck_contest> ${TESTS}/driver/png_colours.py
+    ${DRIVER_EMULATOR})
+if(WIN32 AND EXISTS ${NATIVE_BUILD}/vscscore)
+    set_property(TEST crosscheck_site APPEND PROPERTY ENVIRONMENT
+        "STATS_REFERENCE_DRIVER=${NATIVE_BUILD}/vscscore")
+endif()
+
 get_property(TEST_FOLDERS GLOBAL PROPERTY STATS_TEST_FOLDERS)
 list(JOIN TEST_FOLDERS "|" TEST_FOLDERS)
 add_test(NAME test_folders

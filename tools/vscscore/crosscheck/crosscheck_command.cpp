@@ -17,6 +17,7 @@
 #include "log_input.h"
 #include "output_folder.h"
 #include "quoted_lines.h"
+#include "results_site.h"
 #include "rules_file.h"
 
 namespace {
@@ -25,7 +26,8 @@ const char Help[] =
     "vscscore crosscheck - the sponsor's cross-check of every entrant's Cabrillo log\n"
     "\n"
     "Usage:\n"
-    "  vscscore crosscheck [--rules FILE] [--out DIR] [--date D [--hours H]] LOG.cbr... | FOLDER\n"
+    "  vscscore crosscheck [--rules FILE] [--out DIR] [--date D [--hours H]] [--html]\n"
+    "                     LOG.cbr... | FOLDER\n"
     "\n"
     "Reads every Cabrillo file given (or every file in FOLDER), lints each and goes on past\n"
     "a bad one, naming it. Of two logs with the same CALLSIGN the later-modified counts.\n"
@@ -35,6 +37,8 @@ const char Help[] =
     "  results.csv   one row per log, by category and final score\n"
     "  results.txt   the same as a table\n"
     "  ubn/CALL.txt  each entrant's findings, with the partner's own line quoted\n"
+    "  with --html, also a static site: index.html (the results by category, the contest's\n"
+    "                figures) and log/CALL.html for each entrant, self-contained pages\n"
     "A line's verdict is the first that applies: invalid, out-of-period, dupe, too-early,\n"
     "busted-call, not-in-log, busted-exchange, unique, no-log, ok.\n"
     "\n"
@@ -45,6 +49,7 @@ const char Help[] =
     "                 never replaced\n"
     "  --date D       the contest's start: YYYY-MM-DD (0000 UTC) or \"YYYY-MM-DD HH:MM\"\n"
     "  --hours H      its length in hours (default 24)\n"
+    "  --html         also write the results site (index.html, log/CALL.html)\n"
     "  -h, --help     this text\n"
     "\n"
     "Exit status: 0 every line ok; 1 findings; 2 a usage error, a bad rules file or an output\n"
@@ -60,6 +65,7 @@ struct Arguments {
     std::string date;
     std::string hours;
     bool help = false;
+    bool html = false;
     std::vector<std::string> operands;
 };
 
@@ -106,6 +112,10 @@ std::string parse(int argc, char** argv, Arguments& args)
         if (element == "-h" || element == "--help") {
             args.help = true;
             return std::string();
+        }
+        if (element == "--html") {
+            args.html = true;
+            continue;
         }
         const std::size_t equals = element.find('=');
         const std::string name = element.substr(0, equals);
@@ -309,6 +319,10 @@ int crosscheckContest(int argc, char** argv)
     }
     OutputFolder out(args.out);
     problem = out.open(files);
+    if (problem.empty() && args.html && !makeFolder(out.pathOf("log"), problem)) {
+        say(problem);
+        return Errors;
+    }
     if (!problem.empty()) {
         return usage(problem);
     }
@@ -363,8 +377,23 @@ int crosscheckContest(int argc, char** argv)
             say(reason);
         }
     }
+    std::vector<std::string> pages;
+    SiteContext site;
+    if (args.html) {
+        site = siteContext(set, result);
+        pages.push_back("index.html");
+        for (std::size_t p = 0; p < site.resultPages; ++p) {
+            pages.push_back(resultPageName(p));
+        }
+    }
     for (std::size_t l : order) {
-        const std::string reason = out.refusal(ubnFileName(set.logs[l].call));
+        pages.push_back(ubnFileName(set.logs[l].call));
+        if (args.html) {
+            pages.push_back(entrantPageName(set.logs[l].call));
+        }
+    }
+    for (const std::string& page : pages) {
+        const std::string reason = out.refusal(page);
         refused = refused || !reason.empty();
         if (!reason.empty()) {
             say(reason);
@@ -383,8 +412,25 @@ int crosscheckContest(int argc, char** argv)
     }
     const LineText text = [&](std::size_t log, uint32_t line) { return quoted.text(log, line); };
     uint64_t counts[VerdictCount] = {};
+    if (args.html) {
+        outputs.assign(1, {"index.html", siteIndex(set, result, rules, site)});
+        for (std::size_t p = 0; p < site.resultPages; ++p) {
+            outputs.emplace_back(resultPageName(p), resultPage(set, result, site, p));
+        }
+        for (const auto& output : outputs) {
+            problem = out.write(output.first, output.second);
+            if (!problem.empty()) {
+                say(problem);
+                return Errors;
+            }
+        }
+    }
     for (std::size_t l : order) {
         problem = out.write(ubnFileName(set.logs[l].call), ubnReport(set, result, l, text));
+        if (problem.empty() && args.html) {
+            problem = out.write(entrantPageName(set.logs[l].call),
+                                entrantPage(set, result, rules, site, l, text));
+        }
         if (!problem.empty()) {
             say(problem);
             return Errors;

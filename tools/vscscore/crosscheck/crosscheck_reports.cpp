@@ -27,6 +27,8 @@ std::string signedMinutes(int32_t minutes)
     return (minutes > 0 ? "+" : "") + std::to_string(minutes);
 }
 
+}  // namespace
+
 std::string clockText(const ClockEstimate& clock)
 {
     if (clock.samples < 3) {
@@ -35,6 +37,8 @@ std::string clockText(const ClockEstimate& clock)
     return signedMinutes(clock.offset) + " minutes (from " + std::to_string(clock.samples) +
            " matched contacts" + (clock.reliable ? ")" : "; clock unreliable)");
 }
+
+namespace {
 
 std::string padded(const std::string& text, std::size_t width, bool right = false)
 {
@@ -45,11 +49,15 @@ std::string padded(const std::string& text, std::size_t width, bool right = fals
     return right ? fill + text : text + fill;
 }
 
+}  // namespace
+
 // A credited station that sent no log is no finding of the entrant's.
 bool isFinding(Verdict verdict)
 {
     return verdict != Verdict::Ok && verdict != Verdict::NoLog;
 }
+
+namespace {
 
 const char* const CountHeadings[] = {"invalid", "out_of_period", "dupe", "too_early",
                                      "busted_call", "not_in_log", "busted_exchange", "unique",

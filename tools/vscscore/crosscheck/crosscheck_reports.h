@@ -15,6 +15,11 @@ std::vector<std::size_t> logsByCall(const LogSet& set, const CrosscheckResult& r
 std::vector<std::size_t> logsByStanding(const LogSet& set, const CrosscheckResult& result);
 
 std::string qsosCsv(const LogSet& set, const CrosscheckResult& result);
+// Whether a verdict is a finding of the entrant's: any but ok and no-log.
+bool isFinding(Verdict verdict);
+// A log's clock offset as the reports give it: "+4 minutes (from 37 matched contacts)".
+std::string clockText(const ClockEstimate& clock);
+
 std::string resultsCsv(const LogSet& set, const CrosscheckResult& result);
 std::string resultsText(const LogSet& set, const CrosscheckResult& result,
                         const std::vector<std::string>& notes);
