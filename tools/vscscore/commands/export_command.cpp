@@ -9,6 +9,7 @@
 #include "export_read_back.h"
 #include "file_bytes.h"
 #include "file_identity.h"
+#include "freed_memory.h"
 #include "kept_copy.h"
 #include "packed_contacts.h"
 #include "lint_command.h"
@@ -69,6 +70,7 @@ int readBack(const CommandContext& context, const PackedContacts& contacts,
     }
 
     const LintReport lint = lintCabrillo(bytes, context.period);
+    returnFreedMemory();
     CabrilloFile cabrillo = readCabrillo(bytes);
     bytes = std::string();
     // The operator may change the callsign in the header form; the lines follow it.
@@ -139,6 +141,7 @@ int exportCommand(const CommandContext& context)
     // The log's contacts stay in memory while the plug-in holds its own copy and writes the
     // file: packed, they take a fraction of the room.
     const PackedContacts contacts = packContacts(context.log->contacts);
+    returnFreedMemory();
     PluginSession session(context);
     if (!session.load()) {
         return NoPlugin;
@@ -185,5 +188,6 @@ int exportCommand(const CommandContext& context)
     }
     // Its store is not needed for the read-back; it would only double the peak.
     session.unload();
+    returnFreedMemory();
     return readBack(context, contacts, name, call);
 }
