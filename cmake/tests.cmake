@@ -186,6 +186,7 @@ stats_test(driver_tests SOURCES
     ${TESTS}/driver/export_read_back_test.cpp
     ${TESTS}/driver/lint_rules_test.cpp
     ${TESTS}/driver/log_audit_test.cpp
+    ${TESTS}/driver/packed_contacts_test.cpp
     LIBS driver_logic)
 
 if(WIN32)

@@ -24,7 +24,8 @@ struct Options {
 
 struct CommandContext {
     const Options& options;
-    const LoadedLog* log;   // null for a command that reads no log
+    LoadedLog* log;         // null for a command that reads no log; a command may empty its
+                            // contacts once it has them in a form of its own
     DateRecord title;       // the contest date: --date, else the first contact's day
     ContestPeriod period;   // --date and --hours
 };

@@ -9,7 +9,9 @@
 #include "export_read_back.h"
 #include "file_bytes.h"
 #include "file_identity.h"
+#include "freed_memory.h"
 #include "kept_copy.h"
+#include "packed_contacts.h"
 #include "lint_command.h"
 #include "messages.h"
 #include "shown_text.h"
@@ -57,7 +59,8 @@ CabrilloQso expectedQso(const LogContact& contact, const std::string& ownCall)
     return qso;
 }
 
-int readBack(const CommandContext& context, const std::string& name, const std::string& call)
+int readBack(const CommandContext& context, const PackedContacts& contacts,
+             const std::string& name, const std::string& call)
 {
     std::string bytes;
     std::string error;
@@ -67,15 +70,15 @@ int readBack(const CommandContext& context, const std::string& name, const std::
     }
 
     const LintReport lint = lintCabrillo(bytes, context.period);
+    returnFreedMemory();
     CabrilloFile cabrillo = readCabrillo(bytes);
     bytes = std::string();
     // The operator may change the callsign in the header form; the lines follow it.
     const std::string* own = cabrilloHeader(cabrillo, "CALLSIGN");
     std::vector<std::string> problems = cabrillo.problems;
     const std::string ownCall = own != nullptr ? *own : call;
-    const std::vector<LogContact>& contacts = context.log->contacts;
     const auto expectedAt = [&contacts, &ownCall](std::size_t i) {
-        return expectedQso(contacts[i], ownCall);
+        return expectedQso(contacts.at(i), ownCall);
     };
     for (const std::string& problem : compareQsos(cabrillo, contacts.size(), expectedAt)) {
         problems.push_back(problem);
@@ -84,11 +87,11 @@ int readBack(const CommandContext& context, const std::string& name, const std::
         problems.push_back(lint.unreadable);
     }
     const LoadedLog& log = *context.log;
-    if (log.contacts.size() + log.skipped < log.recordEnds) {
+    if (contacts.size() + log.skipped < log.recordEnds) {
         problems.push_back("the log has " + counted(log.recordEnds, "record") + " (<EOR>), " +
-                           std::to_string(log.contacts.size()) + " read and " +
+                           std::to_string(contacts.size()) + " read and " +
                            std::to_string(log.skipped) + " skipped: " +
-                           counted(log.recordEnds - log.contacts.size() - log.skipped, "record") +
+                           counted(log.recordEnds - contacts.size() - log.skipped, "record") +
                            " unaccounted for");
     }
     for (const std::string& problem : problems) {
@@ -135,6 +138,10 @@ int exportCommand(const CommandContext& context)
                    "nothing exported (export in the folder of the file it names)");
         return Errors;
     }
+    // The log's contacts stay in memory while the plug-in holds its own copy and writes the
+    // file: packed, they take a fraction of the room.
+    const PackedContacts contacts = packContacts(context.log->contacts);
+    returnFreedMemory();
     PluginSession session(context);
     if (!session.load()) {
         return NoPlugin;
@@ -148,7 +155,7 @@ int exportCommand(const CommandContext& context)
         return Errors;
     }
     const FileIdentity before = fileIdentity(name);
-    session.feedLog(1);
+    session.feedLog(1, contacts);
     int score = 0;
     const std::string report = session.requestResult(score);
     const FileIdentity after = fileIdentity(name);
@@ -181,5 +188,6 @@ int exportCommand(const CommandContext& context)
     }
     // Its store is not needed for the read-back; it would only double the peak.
     session.unload();
-    return readBack(context, name, call);
+    returnFreedMemory();
+    return readBack(context, contacts, name, call);
 }

@@ -224,9 +224,43 @@ std::vector<std::string> compareQsos(CabrilloFile& file, const std::vector<Cabri
     return compareQsos(file, expected.size(), [&expected](std::size_t i) { return expected[i]; });
 }
 
+namespace {
+
+// Each line takes the contact behind it.
+void match(CabrilloQso& line, const CabrilloQso& want)
+{
+    line.record = want.line;
+    line.band = want.band;
+    line.loggedMode = want.loggedMode;
+}
+
+// The plug-in writes the contacts in the order it was given them: when every line is the
+// contact of its place, that is the matching the search below would find, without its sort.
+bool matchedInOrder(CabrilloFile& file, std::size_t count,
+                    const std::function<CabrilloQso(std::size_t)>& expectedAt)
+{
+    if (count != file.qsos.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        const CabrilloQso want = expectedAt(i);
+        if (!sameFields(file.qsos[i], want)) {
+            // The search matches the lines before this one to the same contacts again.
+            return false;
+        }
+        match(file.qsos[i], want);
+    }
+    return true;
+}
+
+}  // namespace
+
 std::vector<std::string> compareQsos(CabrilloFile& file, std::size_t count,
                                      const std::function<CabrilloQso(std::size_t)>& expectedAt)
 {
+    if (matchedInOrder(file, count, expectedAt)) {
+        return std::vector<std::string>();
+    }
     // The lines sorted by their fields, file order within equal ones: each contact takes the
     // first unused line of its group, as a walk through the file would.
     std::vector<std::size_t> sorted(file.qsos.size());
@@ -250,9 +284,7 @@ std::vector<std::string> compareQsos(CabrilloFile& file, std::size_t count,
             ++nextOfGroup[start];
             const std::size_t k = sorted[take];
             used[k] = true;
-            file.qsos[k].record = want.line;
-            file.qsos[k].band = want.band;
-            file.qsos[k].loggedMode = want.loggedMode;
+            match(file.qsos[k], want);
         } else {
             missing.push_back(i);
         }

@@ -16,12 +16,16 @@ bool KeptCopy::keep(const std::string& name, std::string& reason)
     std::string copy;
     if (readFileBytes(name + "~", copy, ignored)) {
         kept_ = copy == old_;
-        return true;
-    }
-    if (!replaceFileUtf8(name + "~", old_, reason)) {
+    } else if (!replaceFileUtf8(name + "~", old_, reason)) {
         return false;
+    } else {
+        kept_ = madeNow_ = true;
     }
-    kept_ = madeNow_ = true;
+    // Once NAME~ holds them, the old bytes are read from there again: held here, they would
+    // lie beside the plug-in's store while it writes the new file.
+    if (kept_) {
+        old_ = std::string();
+    }
     return true;
 }
 
@@ -32,6 +36,9 @@ std::string KeptCopy::settle()
     }
     std::string now;
     std::string ignored;
+    if (kept_ && !readFileBytes(name_ + "~", old_, ignored)) {
+        old_ = std::string();
+    }
     if (readFileBytes(name_, now, ignored) && now == old_) {
         if (madeNow_) {
             removeFileUtf8(name_ + "~");

@@ -16,7 +16,7 @@ public:
 
 private:
     std::string name_;
-    std::string old_;
+    std::string old_;       // the old bytes, while NAME~ does not hold them
     bool existed_ = false;
     bool kept_ = false;     // NAME~ holds the old bytes
     bool madeNow_ = false;  // and keep() wrote it

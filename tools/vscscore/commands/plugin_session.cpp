@@ -64,6 +64,16 @@ void PluginSession::feedLog(int exportCabrillo)
     }
 }
 
+void PluginSession::feedLog(int exportCabrillo, const PackedContacts& contacts)
+{
+    asOperator([this, exportCabrillo] {
+        hostResetStats(plugin_, exportCabrillo, call(), context_.title);
+    });
+    for (std::size_t i = 0; i < contacts.size(); ++i) {
+        hostAddData(plugin_, contacts.at(i).host);
+    }
+}
+
 std::string PluginSession::requestResult(int& score)
 {
     std::string summary;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "commands.h"
+#include "packed_contacts.h"
 #include "plugin_loader.h"
 
 class PluginSession {
@@ -20,6 +21,8 @@ public:
 
     // A reset (exporting or not), then every contact of the log.
     void feedLog(int exportCabrillo);
+    // The same with the log's contacts as packed.
+    void feedLog(int exportCabrillo, const PackedContacts& contacts);
 
     // The result request: prints the summary; returns what the plug-in reported to the
     // operator.

@@ -1,0 +1,14 @@
+// glibc keeps freed memory inside its heap until asked; other C libraries give it back or not
+// on their own.
+#include "freed_memory.h"
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+void returnFreedMemory()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}

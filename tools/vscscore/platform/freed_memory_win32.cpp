@@ -1,0 +1,9 @@
+// The C runtime's heap gives its unused pages back on request.
+#include "freed_memory.h"
+
+#include <malloc.h>
+
+void returnFreedMemory()
+{
+    _heapmin();
+}
