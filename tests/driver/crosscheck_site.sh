@@ -81,4 +81,12 @@ if command -v chromium >/dev/null 2>&1 && [ -z "$emulator" ]; then
 else
     echo "no chromium here: the pages are not drawn"
 fi
+
+# A run without --html takes the earlier run's pages away, as they no longer match its results;
+# a file the user put there stays.
+echo mine >out/log/mine.html
+$emulator "$driver" crosscheck --date "2025-02-15 06:00" --out out logs >/dev/null 2>&1
+[ ! -e out/index.html ] && [ -z "$(ls out/log | grep -v '^mine.html$')" ] ||
+    say "pages of the earlier --html run left behind"
+[ -f out/log/mine.html ] || say "a file the run did not write was removed"
 exit $fail

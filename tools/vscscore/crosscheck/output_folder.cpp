@@ -6,6 +6,7 @@
 #include "file_bytes.h"
 #include "file_identity.h"
 #include "folder_access.h"
+#include "utf8_files.h"
 
 namespace {
 
@@ -97,8 +98,9 @@ std::string OutputFolder::write(const std::string& name, const std::string& byte
 
 std::string OutputFolder::close()
 {
-    // Files of an earlier run that this one did not write again stay listed as ours.
-    std::vector<Written> all = now_;
+    // A file of an earlier run that this one did not write again would be read as this run's
+    // result (a page of a log no longer given, of an --html run before this one): it goes, as
+    // long as it is still the file written then. One changed since is the user's, and stays.
     std::unordered_map<std::string, bool> rewritten;
     for (const Written& w : now_) {
         rewritten[w.name] = true;
@@ -108,11 +110,11 @@ std::string OutputFolder::close()
         const FileIdentity there = fileIdentity(pathOf(old.name));
         if (rewritten.count(old.name) == 0 && there.exists && there.size == old.size &&
             there.modified == old.modified) {
-            all.push_back(old);
+            removeFileUtf8(pathOf(old.name));
         }
     }
     std::string text = std::string(ListHeading) + "\n";
-    for (const Written& w : all) {
+    for (const Written& w : now_) {
         text += std::to_string(w.size) + " " + std::to_string(w.modified) + " " + w.name + "\n";
     }
     std::string error;
