@@ -180,6 +180,15 @@ TEST(LogReport, TextColumnsKeepApart)
         << text;
 }
 
+TEST(LogReport, DurationsPadTheirMinutes)
+{
+    const std::pair<int64_t, const char*> rows[] = {
+        {59, "59 min"}, {60, "1 h 00 min"}, {65, "1 h 05 min"}, {610, "10 h 10 min"}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(durationText(row.first), row.second) << row.first;
+    }
+}
+
 // The page draws from tallies: a shape that once gave an element per contact or per gap keeps
 // it small, and a stray date shows its year on the time axis.
 TEST(LogReport, PageStaysSmallWhateverTheLog)
