@@ -1,13 +1,14 @@
 #!/bin/sh
-# The driver's cases: vscscore score, export (with its read-back), audit and report (with its
-# page) of a generated log with many repeats, natively. Prints the CPU time (user and system),
-# the elapsed time and the peak memory of each run
-# beside the memory budget: twice the log file's size plus the plug-in's 420 bytes a contact,
+# The driver's cases: vscscore score, export (with its read-back), lint (of the export's file),
+# audit and report (with its page) of a generated log with many repeats, natively. Prints the
+# CPU time (user and system), the elapsed time and the peak memory of each run beside the
+# memory budget: twice the log file's size plus the plug-in's 420 bytes a contact,
 # and the size of the report's page. Never fails on speed.
 # Usage: driver_bench.sh DRIVER [CONTACTS...]   (default: 200000)
-# STATS_BENCH_COMMANDS picks the commands (default: score export audit report);
-# STATS_BENCH_SHAPES the logs (default: steady, 2 seconds apart; days, spread over 300 days;
-# stray, steady with one more contact a year later).
+# STATS_BENCH_COMMANDS picks the commands (default: score export lint audit report; lint reads
+# what export wrote); STATS_BENCH_SHAPES the logs (default: steady, 2 seconds apart; days, spread
+# over 300 days; stray, steady with one more contact a year later; one, a single station on one
+# band, then on another 11 minutes later).
 set -eu
 driver=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 shift
@@ -18,18 +19,21 @@ cd driver-bench
 printf '%-8s %-6s %-7s %8s %8s %8s %8s %10s %8s\n' contacts shape command "file MB" "CPU s" \
     "elapsed" "peak MB" "budget MB" "page KB"
 for n in "$@"; do
-    for shape in ${STATS_BENCH_SHAPES:-steady days stray}; do
+    for shape in ${STATS_BENCH_SHAPES:-steady days stray one}; do
+        rm -f Q9VSC.cbr Q9VSC.cbr~
         case $shape in
+            one) awk -v n="$n" -v one=1 -f "$here/driver_log.awk" >log.adi ;;
             days) awk -v n="$n" -v days=300 -f "$here/driver_log.awk" >log.adi ;;
             stray) awk -v n="$n" -v stray=1 -f "$here/driver_log.awk" >log.adi ;;
             *) awk -v n="$n" -f "$here/driver_log.awk" >log.adi ;;
         esac
         bytes=$(wc -c <log.adi)
-        for command in ${STATS_BENCH_COMMANDS:-score export audit report}; do
+        for command in ${STATS_BENCH_COMMANDS:-score export lint audit report}; do
             rm -f page.html
-            words=$command
-            [ "$command" = report ] && words="report --html page.html"
-            /usr/bin/time -f '%U %S %e %M' -o usage.txt "$driver" $words log.adi \
+            words="$command log.adi"
+            [ "$command" = report ] && words="report --html page.html log.adi"
+            [ "$command" = lint ] && words="lint Q9VSC.cbr"
+            /usr/bin/time -f '%U %S %e %M' -o usage.txt "$driver" $words \
                 </dev/null >/dev/null 2>stderr.txt || true
             page=-
             [ -f page.html ] && page=$(($(wc -c <page.html) / 1024))

@@ -28,7 +28,8 @@ else()
 endif()
 
 # Every test runs in a working folder of its own, test-run/NAME, with the host's Plugins
-# folder. The folders are made afresh by the first test of each run (see the end of this
+# folder, and each GoogleTest case one inside it (tests/support/case_folder.cpp). The folders
+# are made afresh by the first test of each run (see the end of this
 # file), so deleting them never breaks the next run.
 # Natively the tests run in a session of their own, with no controlling terminal, as a host
 # started headless would: the header form must not wait for an operator at the terminal.
@@ -56,7 +57,7 @@ endfunction()
 include(GoogleTest)
 function(stats_test name)
     cmake_parse_arguments(T "" "RUNNER" "SOURCES;LIBS" ${ARGN})
-    add_executable(${name} ${T_SOURCES})
+    add_executable(${name} ${T_SOURCES} ${TESTS}/support/case_folder.cpp)
     target_include_directories(${name} PRIVATE ${TESTS})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
     target_link_options(${name} PRIVATE ${EXE_LINK_OPTIONS})

@@ -3,9 +3,6 @@
 
 #include <cstdint>
 
-namespace {
-
-// Whole minutes since the OLE epoch of a stored time, or false when it has none to offer.
 bool storedMinutes(const DateRecord& time, int64_t& minutes)
 {
     DateTimeParts parts;
@@ -16,8 +13,6 @@ bool storedMinutes(const DateRecord& time, int64_t& minutes)
     minutes = minutesSinceOleEpoch(parts);
     return true;
 }
-
-}  // namespace
 
 RepeatVerdict judgeRepeatPair(const RepeatWindows& windows, bool sameBandMode,
                               int64_t elapsedMinutes)

@@ -27,6 +27,10 @@ struct RepeatWindows {
     unsigned otherMinutes = RepeatWindowMinutes;
 };
 
+// Whole minutes since the OLE epoch of a stored time (rounded to the second), or false when it
+// has none to offer.
+bool storedMinutes(const DateRecord& time, int64_t& minutes);
+
 // The judge for one pair: a contact elapsedMinutes after a stored one of the same station (on
 // the same band and mode or not). A stored time in the future never refuses a timed window.
 RepeatVerdict judgeRepeatPair(const RepeatWindows& windows, bool sameBandMode,

@@ -158,9 +158,9 @@ TEST(CabrilloLint, GivesEachRuleItsFindingAndLine)
         {"out of time order", 12, Earlier,
          {"12 warning: earlier than line 11 before it (2025-02-15 0605)"}},
         {"an exact repeat", 12, Repeat,
-         {"12 warning: exact repeat of line 11 (Q1ABC 40 CW 2025-02-15 0605)"}},
+         {"12 warning: exact repeat of line 11 2025-02-15 0605 Q1ABC 40 CW"}},
         {"too early on another band", 12, Early,
-         {"12 warning: too early after line 11 (Q1ABC 40 CW 2025-02-15 0605), 5 minutes still "
+         {"12 warning: too early after line 11 2025-02-15 0605 Q1ABC 40 CW, 5 minutes still "
           "to wait"}},
         {"the last minute of the period", 12, LastIn, {}, "\r\n", day(2025, 2, 15, 24)},
         {"the first minute after it", 12, Late,

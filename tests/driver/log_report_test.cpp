@@ -180,8 +180,17 @@ TEST(LogReport, TextColumnsKeepApart)
         << text;
 }
 
+TEST(LogReport, DurationsPadTheirMinutes)
+{
+    const std::pair<int64_t, const char*> rows[] = {
+        {59, "59 min"}, {60, "1 h 00 min"}, {65, "1 h 05 min"}, {610, "10 h 10 min"}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(durationText(row.first), row.second) << row.first;
+    }
+}
+
 // The page draws from tallies: a shape that once gave an element per contact or per gap keeps
-// it small, and a stray date shows its year on the time axis.
+// it small, a stray date shows its year on the time axis, and findings their cost.
 TEST(LogReport, PageStaysSmallWhateverTheLog)
 {
     std::vector<LogContact> stray = steadyLog(2000, 1, 2000, 50);
@@ -198,6 +207,8 @@ TEST(LogReport, PageStaysSmallWhateverTheLog)
         {"an exact repeat at every other contact", steadyLog(20000, 1, 10000, 20000),
          "class=\"crowd\""},
         {"a stray contact a year later", stray, ">2026-02-16<"},
+        {"repeats and early contacts deducted", steadyLog(6, 1, 2, 4),
+         "Score 30; 10 if the sponsor removed them."},
     };
     for (const auto& row : rows) {
         const std::string page =

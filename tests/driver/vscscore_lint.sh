@@ -21,13 +21,13 @@ rm -f Q9VSC.cbr
 vsc export "$sample"
 vsc lint Q9VSC.cbr
 expect "sample's export" 1 "Q9VSC.cbr:7: warning: CATEGORY-MODE: \"CW\" with QSO lines in PH (line 63 first)
-Q9VSC.cbr:42: warning: too early after line 40 (Q7CDC 40 CW 2025-02-15 0653), 7 minutes still to wait
-Q9VSC.cbr:68: warning: exact repeat of line 51 (Q9LPS 20 CW 2025-02-15 0713)
-Q9VSC.cbr:71: warning: too early after line 66 (Q2IF 20 PH 2025-02-15 0745), 1 minute still to wait
-Q9VSC.cbr:118: warning: too early after line 113 (Q8BFD 10 PH 2025-02-15 0927), in the last minute of the 10-minute window
-Q9VSC.cbr:152: warning: exact repeat of line 93 (Q9LPS 15 CW 2025-02-15 0843)
-Q9VSC.cbr:158: warning: exact repeat of line 156 (Q1HC 40 PH 2025-02-15 1056)
-Q9VSC.cbr:181: warning: too early after line 177 (Q7MHC 80 PH 2025-02-15 1138), 4 minutes still to wait
+Q9VSC.cbr:42: warning: too early after line 40 2025-02-15 0653 Q7CDC 40 CW, 7 minutes still to wait
+Q9VSC.cbr:68: warning: exact repeat of line 51 2025-02-15 0713 Q9LPS 20 CW
+Q9VSC.cbr:71: warning: too early after line 66 2025-02-15 0745 Q2IF 20 PH, 1 minute still to wait
+Q9VSC.cbr:118: warning: too early after line 113 2025-02-15 0927 Q8BFD 10 PH, in the last minute of the 10-minute window
+Q9VSC.cbr:152: warning: exact repeat of line 93 2025-02-15 0843 Q9LPS 15 CW
+Q9VSC.cbr:158: warning: exact repeat of line 156 2025-02-15 1056 Q1HC 40 PH
+Q9VSC.cbr:181: warning: too early after line 177 2025-02-15 1138 Q7MHC 80 PH, 4 minutes still to wait
 Q9VSC.cbr:224: warning: earlier than line 223 before it (2025-02-15 1318)
 Q9VSC.cbr: 205 QSO lines, 0 errors, 9 warnings"
 

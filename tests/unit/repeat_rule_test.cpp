@@ -3,9 +3,11 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "rules/repeat_index.h"
 #include "rules/repeat_rule.h"
 #include "support/dates.h"
 
@@ -159,6 +161,40 @@ TEST(RepeatRule, DecidesEachCase)
         EXPECT_TRUE(same) << row.name << ": " << row.call << " " << row.band << " " << row.mode
                           << " against " << row.stored.size() << " stored: got " << describe(got)
                           << ", expected " << describe(row.expected);
+    }
+}
+
+// The index against the scan it replaces: every earlier contact judged in turn, the first that
+// refuses deciding. Seeded random stations, mostly in time order, now and then not.
+TEST(RepeatRule, IndexFindsWhatAScanOfEveryContactFinds)
+{
+    std::mt19937 random(26);
+    for (int round = 0; round < 400; ++round) {
+        const RepeatWindows windows = {random() % 2 == 0, unsigned(random() % 4),
+                                       unsigned(random() % 12)};
+        const bool inOrder = round % 4 != 0;
+        StationRepeats index(windows);
+        struct Added { uint64_t bandMode; bool timed; int64_t minute; };
+        std::vector<Added> added;
+        int64_t minute = 0;
+        for (std::size_t k = 0; k < 60; ++k) {
+            minute = inOrder ? minute + random() % 4 : int64_t(random() % 40);
+            const uint64_t bandMode = random() % 3;
+            std::size_t expected = SIZE_MAX;
+            for (std::size_t e = 0; e < added.size() && expected == SIZE_MAX; ++e) {
+                const bool same = added[e].bandMode == bandMode;
+                if ((same || added[e].timed) &&
+                    !judgeRepeatPair(windows, same, minute - added[e].minute).accepted) {
+                    expected = e;
+                }
+            }
+            const RepeatConflict got = index.judge(bandMode, minute);
+            ASSERT_EQ(got.found ? got.earlier : SIZE_MAX, expected)
+                << "round " << round << ", contact " << k;
+            const bool timed = random() % 8 != 0;
+            index.add(bandMode, timed, minute, k);
+            added.push_back({bandMode, timed, timed ? minute : 0});
+        }
     }
 }
 

@@ -104,36 +104,52 @@ private:
 
 }  // namespace
 
-CabrilloLines::CabrilloLines(const std::string& bytes) : bytes_(bytes)
+CabrilloSpans::CabrilloSpans(const std::string& bytes)
+    : at_(bytes.data()), end_(bytes.data() + bytes.size())
 {
-    const std::string Bom = "\xEF\xBB\xBF";
-    if (bytes_.compare(0, Bom.size(), Bom) == 0) {
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
         byteOrderMark_ = true;
-        at_ = Bom.size();
+        at_ += 3;
     }
+}
+
+bool CabrilloSpans::next(CabrilloSpan& line)
+{
+    if (at_ >= end_) {
+        return false;
+    }
+    const char* stop = at_;
+    while (stop < end_ && *stop != '\r' && *stop != '\n') {
+        ++stop;
+    }
+    line.number = ++number_;
+    line.begin = at_;
+    line.stop = stop;
+    if (stop == end_) {
+        line.end = LineEnd::None;
+        at_ = stop;
+    } else if (*stop == '\n') {
+        line.end = LineEnd::Lf;
+        at_ = stop + 1;
+    } else if (stop + 1 < end_ && stop[1] == '\n') {
+        line.end = LineEnd::CrLf;
+        at_ = stop + 2;
+    } else {
+        line.end = LineEnd::Cr;
+        at_ = stop + 1;
+    }
+    return true;
 }
 
 bool CabrilloLines::next(CabrilloLine& line)
 {
-    if (at_ >= bytes_.size()) {
+    CabrilloSpan span;
+    if (!spans_.next(span)) {
         return false;
     }
-    const std::size_t end = std::min(bytes_.find_first_of("\r\n", at_), bytes_.size());
-    line.number = ++number_;
-    line.text.assign(bytes_, at_, end - at_);
-    if (end == bytes_.size()) {
-        line.end = LineEnd::None;
-        at_ = end;
-    } else if (bytes_[end] == '\n') {
-        line.end = LineEnd::Lf;
-        at_ = end + 1;
-    } else if (end + 1 < bytes_.size() && bytes_[end + 1] == '\n') {
-        line.end = LineEnd::CrLf;
-        at_ = end + 2;
-    } else {
-        line.end = LineEnd::Cr;
-        at_ = end + 1;
-    }
+    line.number = span.number;
+    line.text.assign(span.begin, span.stop);
+    line.end = span.end;
     const std::size_t colon = line.text.find(':');
     line.tagged = colon != std::string::npos;
     line.tag = tagOf(line.text.substr(0, colon));

@@ -26,21 +26,43 @@ struct CabrilloLine {
 };
 
 // The one line splitter: CR LF, LF or a lone CR ends a line; a UTF-8 byte-order mark before
-// the first line is skipped and reported.
-class CabrilloLines {
+// the first line is skipped and reported. Lines are handed out in place, as bytes, so a reader
+// of millions of lines keeps no string per line.
+struct CabrilloSpan {
+    std::size_t number = 0;  // from 1
+    const char* begin = nullptr;
+    const char* stop = nullptr;  // where the line's end (or the file) starts
+    LineEnd end = LineEnd::None;
+};
+
+class CabrilloSpans {
 public:
-    explicit CabrilloLines(const std::string& bytes);
+    explicit CabrilloSpans(const std::string& bytes);
 
     bool byteOrderMark() const { return byteOrderMark_; }
+
+    // The next line; false after the last.
+    bool next(CabrilloSpan& line);
+
+private:
+    const char* at_;
+    const char* end_;
+    std::size_t number_ = 0;
+    bool byteOrderMark_ = false;
+};
+
+// The same lines, as text with the tag and value read.
+class CabrilloLines {
+public:
+    explicit CabrilloLines(const std::string& bytes) : spans_(bytes) {}
+
+    bool byteOrderMark() const { return spans_.byteOrderMark(); }
 
     // The next line; false after the last.
     bool next(CabrilloLine& line);
 
 private:
-    const std::string& bytes_;
-    std::size_t at_ = 0;
-    std::size_t number_ = 0;
-    bool byteOrderMark_ = false;
+    CabrilloSpans spans_;
 };
 
 // A QSO line's value split into fields as robots read it: runs of blanks and tabs separate.

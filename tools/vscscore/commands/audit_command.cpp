@@ -7,16 +7,6 @@
 #include "log_audit.h"
 #include "messages.h"
 
-namespace {
-
-std::string describe(const LogContact& contact)
-{
-    return formatDateRecord(contact.host.time, "%Y-%m-%d %H%M") + " " + contact.host.call +
-           " " + contact.host.band + " " + contact.host.mode;
-}
-
-}  // namespace
-
 int auditCommand(const CommandContext& context)
 {
     const std::vector<LogContact>& contacts = context.log->contacts;
@@ -26,17 +16,10 @@ int auditCommand(const CommandContext& context)
     for (const AuditFinding& finding : findings) {
         const LogContact& contact = contacts[finding.contact];
         const LogContact& earlier = contacts[finding.earlier];
-        std::string line =
-            "record " + std::to_string(contact.record) + " " + describe(contact) + ": ";
-        if (finding.tooEarly) {
-            ++early;
-            line += "too early after record " + std::to_string(earlier.record) + " " +
-                    describe(earlier) + ", " + waitText(finding.minutesToWait);
-        } else {
-            ++repeats;
-            line += "exact repeat of record " + std::to_string(earlier.record) + " " +
-                    describe(earlier);
-        }
+        ++(finding.tooEarly ? early : repeats);
+        const std::string line =
+            contactText("record " + std::to_string(contact.record), contact) + ": " +
+            findingText(finding, contactText("record " + std::to_string(earlier.record), earlier));
         std::printf("%s\n", shownText(line).c_str());
     }
     std::printf("audit: %s, %s, %s too early\n", counted(contacts.size(), "contact").c_str(),

@@ -640,26 +640,14 @@ private:
         }
     }
 
-    std::string describe(const LogContact& contact) const
-    {
-        return contact.host.call + " " + contact.host.band + " " + contact.host.mode + " " +
-               stamp(contact.when);
-    }
-
     // The contest's repeat rule, replayed as the plug-in would have judged each contact.
     void applyRules()
     {
         for (const AuditFinding& finding : auditLog(contacts_)) {
-            const LogContact& contact = contacts_[finding.contact];
             const LogContact& earlier = contacts_[finding.earlier];
-            const std::string conflict =
-                "line " + std::to_string(earlier.record) + " (" + describe(earlier) + ")";
-            if (finding.tooEarly) {
-                warning(contact.record,
-                        "too early after " + conflict + ", " + waitText(finding.minutesToWait));
-            } else {
-                warning(contact.record, "exact repeat of " + conflict);
-            }
+            warning(contacts_[finding.contact].record,
+                    findingText(finding,
+                                contactText("line " + std::to_string(earlier.record), earlier)));
         }
     }
 

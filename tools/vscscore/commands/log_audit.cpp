@@ -6,36 +6,26 @@
 #include <string>
 #include <unordered_map>
 
-#include "rules/repeat_rule.h"
+#include "rules/repeat_index.h"
 
-namespace {
-
-CInfo storedContact(const HostContact& contact)
+std::string contactText(const std::string& place, const LogContact& contact)
 {
-    CInfo stored;
-    stored.Call = contact.call;
-    stored.Band = contact.band;
-    stored.Mode = contact.mode;
-    stored.Time = contact.time;
-    return stored;
+    return place + " " + formatDateParts(contact.when, "%Y-%m-%d %H%M") + " " +
+           contact.host.call + " " + contact.host.band + " " + contact.host.mode;
 }
 
-RepeatVerdict judge(const ContactArray& logged, const LogContact& contact)
+std::string findingText(const AuditFinding& finding, const std::string& earlier)
 {
-    return judgeRepeat(logged, contact.host.call, contact.host.mode, contact.host.band,
-                       contact.when);
-}
-
-}  // namespace
-
-std::string waitText(unsigned minutesToWait)
-{
-    if (minutesToWait == 0) {
-        return "in the last minute of the " + std::to_string(RepeatWindowMinutes) +
-               "-minute window";
+    if (!finding.tooEarly) {
+        return "exact repeat of " + earlier;
     }
-    return std::to_string(minutesToWait) + (minutesToWait == 1 ? " minute" : " minutes") +
-           " still to wait";
+    const unsigned wait = finding.minutesToWait;
+    if (wait == 0) {
+        return "too early after " + earlier + ", in the last minute of the " +
+               std::to_string(RepeatWindowMinutes) + "-minute window";
+    }
+    return "too early after " + earlier + ", " + std::to_string(wait) +
+           (wait == 1 ? " minute" : " minutes") + " still to wait";
 }
 
 std::vector<std::size_t> timeOrder(const std::vector<LogContact>& contacts)
@@ -54,29 +44,32 @@ std::vector<std::size_t> timeOrder(const std::vector<LogContact>& contacts)
 
 std::vector<AuditFinding> auditLog(const std::vector<LogContact>& contacts)
 {
-    const std::vector<std::size_t> order = timeOrder(contacts);
+    return auditLog(contacts, timeOrder(contacts));
+}
 
-    // Only a contact with the same callsign can refuse, so each is judged against the logged
-    // contacts of its own callsign, one at a time, oldest first: the first that refuses is
-    // the one the rule stops at, and the work per contact does not grow with the log.
-    std::unordered_map<std::string, std::vector<std::size_t>> loggedByCall;
+std::vector<AuditFinding> auditLog(const std::vector<LogContact>& contacts,
+                                   const std::vector<std::size_t>& order)
+{
+    // Only the same station can refuse a contact, so each is judged against its station's
+    // index, which finds the oldest refusing contact as a scan of them all would.
+    std::unordered_map<std::string, StationRepeats> stations;
+    std::unordered_map<std::string, uint64_t> bandModes;
     std::vector<AuditFinding> findings;
-    ContactArray one;
     for (std::size_t index : order) {
-        const LogContact& contact = contacts[index];
-        std::vector<std::size_t>& logged = loggedByCall[contact.host.call];
-        for (std::size_t earlier : logged) {
-            if (!one.empty()) {
-                one.erase(0);
-            }
-            one.push_back(storedContact(contacts[earlier].host));
-            const RepeatVerdict verdict = judge(one, contact);
-            if (!verdict.accepted) {
-                findings.push_back({index, earlier, verdict.tooEarly, verdict.minutesToWait});
-                break;
-            }
+        const HostContact& contact = contacts[index].host;
+        const std::string key =
+            std::to_string(contact.band.size()) + ":" + contact.band + contact.mode;
+        const uint64_t bandMode = bandModes.emplace(key, bandModes.size()).first->second;
+        StationRepeats& station = stations[contact.call];
+        const RepeatConflict conflict =
+            station.judge(bandMode, minutesSinceOleEpoch(contacts[index].when));
+        if (conflict.found) {
+            findings.push_back({index, conflict.earlier, conflict.verdict.tooEarly,
+                                conflict.verdict.minutesToWait});
         }
-        logged.push_back(index);
+        int64_t minute = 0;
+        const bool timed = storedMinutes(contact.time, minute);
+        station.add(bandMode, timed, minute, index);
     }
     return findings;
 }

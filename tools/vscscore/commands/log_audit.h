@@ -19,11 +19,20 @@ struct AuditFinding {
 // Findings come in time order.
 std::vector<AuditFinding> auditLog(const std::vector<LogContact>& contacts);
 
+// The same, for a caller that holds the time order already.
+std::vector<AuditFinding> auditLog(const std::vector<LogContact>& contacts,
+                                   const std::vector<std::size_t>& order);
+
 // The indexes of the contacts in the order the audit replays them: by real time, equal times
 // in file order.
 std::vector<std::size_t> timeOrder(const std::vector<LogContact>& contacts);
 
-// How long a too-early contact had still to wait, in the plug-in's count: "7 minutes still to
-// wait", "1 minute ..."; with 0 the contact fell in the window's last minute, refused all the
-// same, and is said so.
-std::string waitText(unsigned minutesToWait);
+// A contact as every finding names it, the audit, lint and the report alike: "record 23
+// 2025-02-15 0656 Q7CDC 20 CW", the place being a record or a line.
+std::string contactText(const std::string& place, const LogContact& contact);
+
+// A finding as every command words it, after the contact and what names the earlier one:
+// "exact repeat of EARLIER", or "too early after EARLIER, 7 minutes still to wait" ("1 minute
+// ..."; with 0 the contact fell in the window's last minute, refused all the same, and is said
+// so).
+std::string findingText(const AuditFinding& finding, const std::string& earlier);

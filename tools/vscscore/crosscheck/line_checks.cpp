@@ -1,8 +1,11 @@
-// Per-log checks; the repeat rule looks only at the same station's lines, sorted together.
+// Per-log checks; the repeat rule looks only at the same station's lines, sorted together, through
+// an index of them.
 #include "line_checks.h"
 
 #include <algorithm>
 #include <numeric>
+
+#include "rules/repeat_index.h"
 
 void checkLines(const LogInput& log, const CrosscheckRules& rules,
                 std::vector<LineResult>& lines)
@@ -29,25 +32,20 @@ void checkLines(const LogInput& log, const CrosscheckRules& rules,
         }
         return qsos[a].minute != qsos[b].minute ? qsos[a].minute < qsos[b].minute : a < b;
     });
-    std::vector<uint32_t> counted;  // the station's earlier lines that count, oldest first
+    StationRepeats counted(rules.repeat);  // the station's earlier lines that count
     for (std::size_t at = 0; at < order.size(); ++at) {
         const QsoInput& q = qsos[order[at]];
         if (at == 0 || qsos[order[at - 1]].call != q.call) {
             counted.clear();
         }
-        for (uint32_t earlier : counted) {
-            const QsoInput& e = qsos[earlier];
-            const bool same = e.band == q.band && e.mode == q.mode;
-            const RepeatVerdict judged = judgeRepeatPair(rules.repeat, same, q.minute - e.minute);
-            if (!judged.accepted) {
-                LineResult& line = lines[order[at]];
-                line.verdict = judged.tooEarly ? Verdict::TooEarly : Verdict::Dupe;
-                line.partnerQso = static_cast<int32_t>(earlier);
-                break;
-            }
-        }
-        if (lines[order[at]].verdict == Verdict::Pending) {
-            counted.push_back(order[at]);
+        const uint64_t bandMode = uint64_t{q.band} << 32 | q.mode;
+        const RepeatConflict conflict = counted.judge(bandMode, q.minute);
+        if (conflict.found) {
+            LineResult& line = lines[order[at]];
+            line.verdict = conflict.verdict.tooEarly ? Verdict::TooEarly : Verdict::Dupe;
+            line.partnerQso = static_cast<int32_t>(conflict.earlier);
+        } else {
+            counted.add(bandMode, true, q.minute, order[at]);
         }
     }
 }

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "cabrillo_reader.h"
 #include "scoring/band_plan.h"
 #include "scoring/ole_date.h"
 
@@ -71,32 +72,15 @@ int number(const char* begin, std::size_t size)
     return value;
 }
 
-// Calls visit(number, begin, end) for each line; lines end with CR LF, LF or CR.
+// Calls visit(number, begin, end) for each line, split by the one Cabrillo line splitter.
 template <typename Visit>
 void forEachLine(const std::string& bytes, Visit visit)
 {
-    const char* at = bytes.data();
-    const char* const end = at + bytes.size();
-    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        at += 3;
-    }
-    uint32_t number = 0;
-    while (at < end) {
-        const char* stop = at;
-        while (stop < end && *stop != '\r' && *stop != '\n') {
-            ++stop;
-        }
-        if (!visit(++number, at, stop)) {
+    CabrilloSpans lines(bytes);
+    CabrilloSpan line;
+    while (lines.next(line)) {
+        if (!visit(static_cast<uint32_t>(line.number), line.begin, line.stop)) {
             return;
-        }
-        at = stop;
-        if (at < end && *at == '\r') {
-            ++at;
-            if (at < end && *at == '\n') {
-                ++at;
-            }
-        } else if (at < end) {
-            ++at;
         }
     }
 }

@@ -157,7 +157,12 @@ LogReport buildLogReport(const std::vector<LogContact>& contacts, unsigned offTi
         report.operatingMinutes -= period.minutes();
     }
 
-    report.findings = auditLog(contacts);
+    std::vector<std::size_t> order;
+    order.reserve(report.timeline.size());
+    for (const TimedContact& timed : report.timeline) {
+        order.push_back(timed.contact);
+    }
+    report.findings = auditLog(contacts, order);
     for (const AuditFinding& finding : report.findings) {
         Tally& tally = finding.tooEarly ? report.audit.early : report.audit.repeats;
         add(tally, exchangePoints(contacts[finding.contact].host.exchRcvd));

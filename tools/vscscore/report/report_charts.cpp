@@ -204,11 +204,9 @@ std::string point(int64_t x, int64_t y)
     return std::to_string(x) + "," + std::to_string(y);
 }
 
-std::string contactText(const LogContact& contact)
+std::string recordText(const LogContact& contact)
 {
-    return "record " + std::to_string(contact.record) + " " +
-           formatDateParts(contact.when, "%Y-%m-%d %H%M") + " " + contact.host.call + " " +
-           bandLabel(contact.host.band) + " " + contact.host.mode;
+    return contactText("record " + std::to_string(contact.record), contact);
 }
 
 // Consecutive rate-sheet rows drawn as one bar.
@@ -383,14 +381,14 @@ void findingMarks(SvgCanvas& svg, const LogReport& report,
             const AuditFinding& finding = report.findings[bucket.finding];
             const LogContact& contact = contacts[finding.contact];
             const int64_t fx = axis.x(bucket.firstMinute);
-            const std::string earlier = contactText(contacts[finding.earlier]);
+            const std::string title = recordText(contact) + ": " +
+                                      findingText(finding, recordText(contacts[finding.earlier]));
             if (finding.tooEarly) {
                 svg.polygon(point(fx, auditY - 6) + " " + point(fx - 6, auditY + 5) + " " +
                                 point(fx + 6, auditY + 5),
-                            "early", contactText(contact) + ": too early after " + earlier);
+                            "early", title);
             } else {
-                svg.circle(fx, auditY, 5, "repeat",
-                           contactText(contact) + ": exact repeat of " + earlier);
+                svg.circle(fx, auditY, 5, "repeat", title);
             }
         } else if (count > 1) {
             const int64_t x = Left + static_cast<int64_t>(i) * FindingBucket;

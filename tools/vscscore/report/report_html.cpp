@@ -169,9 +169,7 @@ std::string timeFigures(const LogReport& report)
 
 std::string describe(const LogContact& contact)
 {
-    return "record " + std::to_string(contact.record) + " " +
-           formatDateParts(contact.when, "%Y-%m-%d %H%M") + " " + contact.host.call + " " +
-           bandLabel(contact.host.band) + " " + contact.host.mode;
+    return contactText("record " + std::to_string(contact.record), contact);
 }
 
 std::string auditSection(const LogReport& report, const std::vector<LogContact>& contacts)
@@ -194,9 +192,8 @@ std::string auditSection(const LogReport& report, const std::vector<LogContact>&
     const std::size_t listed = std::min(report.findings.size(), MostListed);
     for (std::size_t k = 0; k < listed; ++k) {
         const AuditFinding& finding = report.findings[k];
-        const std::string what = finding.tooEarly ? "too early after " : "exact repeat of ";
         table += "<tr>" + td(describe(contacts[finding.contact])) +
-                 td(what + describe(contacts[finding.earlier])) + "</tr>\n";
+                 td(findingText(finding, describe(contacts[finding.earlier]))) + "</tr>\n";
     }
     out += box(table + "</tbody>\n</table>\n", true);
     if (listed < report.findings.size()) {
