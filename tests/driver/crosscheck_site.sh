@@ -13,7 +13,11 @@ fail=0
 say() { echo "FAIL: $*"; fail=1; }
 
 rm -rf logs out ref profile ./*.png
-$emulator "$generator" generate logs 30 9000 5 >/dev/null || { echo "FAIL: no contest"; exit 1; }
+$emulator "$generator" generate logs 30 9000 5 >/dev/null
+made=$?
+# 77: the runtime cannot run the program here (the runner said why); skipped, as every Wine test.
+[ "$made" -eq 77 ] && exit 77
+[ "$made" -eq 0 ] || { echo "FAIL: no contest"; exit 1; }
 # R0SA's log, sent under a call holding markup; one more contact with a call that does too.
 call=$(printf 'R0<b>&"\047\001')
 first=$(ls logs | head -n 1)

@@ -16,7 +16,11 @@ check() {  # CASE CONDITION...
 }
 
 rm -rf logs out out2 ref other exp
-$emulator "$generator" generate logs 40 12000 3 >/dev/null || { echo "FAIL: no contest"; exit 1; }
+$emulator "$generator" generate logs 40 12000 3 >/dev/null
+made=$?
+# 77: the runtime cannot run the program here (the runner said why); skipped, as every Wine test.
+[ "$made" -eq 77 ] && exit 77
+[ "$made" -eq 0 ] || { echo "FAIL: no contest"; exit 1; }
 qsos=$(cat logs/*.cbr | grep -c '^QSO:')
 
 # The garbled lines the simulation plants are lint errors: status 5, and every file checked.
