@@ -90,3 +90,29 @@ unsigned bandLowerEdgeHz(const std::string& band)
     }
     return 0;
 }
+
+namespace {
+
+// From the contest's rules, in the host's band text.
+const char* const ContestBands[] = {"160", "80", "40", "20", "15", "10"};
+
+}  // namespace
+
+bool isContestBand(const std::string& hostBand)
+{
+    for (const char* band : ContestBands) {
+        if (hostBand == band) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string contestBandsText()
+{
+    std::string text;
+    for (const char* band : ContestBands) {
+        text += (text.empty() ? "" : ", ") + std::string(band);
+    }
+    return text;
+}

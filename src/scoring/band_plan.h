@@ -17,3 +17,9 @@ std::string bandOfFrequency(unsigned hz);
 
 // The lower edge of a host band in Hz; 0 for a band beyond the host's 32-bit frequencies.
 unsigned bandLowerEdgeHz(const std::string& band);
+
+// Whether a host band is one of this contest's: 160, 80, 40, 20, 15 and 10 m, no WARC band.
+bool isContestBand(const std::string& hostBand);
+
+// This contest's bands as a reader is told them: "160, 80, 40, 20, 15, 10".
+std::string contestBandsText();

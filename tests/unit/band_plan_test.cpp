@@ -37,4 +37,15 @@ TEST(BandPlan, NamesAndLowerEdges)
     EXPECT_EQ(bandLowerEdgeHz("3cm"), 0u);
 }
 
+TEST(BandPlan, ContestBands)
+{
+    EXPECT_EQ(contestBandsText(), "160, 80, 40, 20, 15, 10");
+    for (const char* band : {"160", "80", "40", "20", "15", "10"}) {
+        EXPECT_TRUE(isContestBand(band)) << band;
+    }
+    for (const char* band : {"60", "30", "17", "12", "6", "2m", "160m", ""}) {
+        EXPECT_FALSE(isContestBand(band)) << band;
+    }
+}
+
 }  // namespace

@@ -50,10 +50,8 @@ const CabrilloList Lists[] = {
     {"CATEGORY-MODE FM", "FM", "", false},
     {"CATEGORY-MODE RTTY", "RY", "", false},
     {"CATEGORY-MODE DIGI", "DG RY", "", false},
-    // This contest's own bands, from its rules: 160 to 10 m without the WARC bands, named as
-    // the band plan (scoring/band_plan.h) names them. Its CONTEST name is the one the export
-    // writes (cabrillo/contest_name.h).
-    {"contest bands", "160 80 40 20 15 10", "", false},
+    // This contest's own bands are the band plan's (scoring/band_plan.h), its CONTEST name the
+    // one the export writes (cabrillo/contest_name.h).
 };
 
 bool inList(const char* values, const std::string& value)

@@ -460,9 +460,9 @@ private:
         if (!band.empty()) {
             bandsUsed_.emplace(band, number);
             // Warning: robots score this contest's bands only and drop the contact, not the log.
-            if (!listed("contest bands", band)) {
+            if (!isContestBand(band)) {
                 warning(number, "on " + bandName(band) + ", not one of this contest's bands: " +
-                                    listedValues(*cabrilloList("contest bands")) + " m");
+                                    contestBandsText() + " m");
             }
         }
         for (std::size_t field : {OwnCallColumn, CallColumn}) {

@@ -2,12 +2,10 @@
 // it scores.
 #include "contact_warnings.h"
 
+#include "scoring/band_plan.h"
 #include "scoring/exchange_points.h"
 
 namespace {
-
-// The bands this contest is worked on; others still count, as the host counts them.
-const char* const ContestBands[] = {"160", "80", "40", "20", "15", "10"};
 
 // The field a value came from: the first of the two names that holds anything.
 std::string source(const AdifRecord& record, const char* preferred, const char* other)
@@ -69,14 +67,10 @@ std::vector<std::string> contactWarnings(const AdifRecord& record, const LogCont
                            "; it scores " + std::to_string(points) +
                            (points == 1 ? " point" : " points"));
     }
-    bool contestBand = false;
-    for (const char* band : ContestBands) {
-        contestBand = contestBand || host.band == band;
-    }
-    if (!contestBand) {
-        warnings.push_back("band " + host.band +
-                           " is not one of this contest's (160, 80, 40, 20, 15, 10 m); "
-                           "counted all the same, as the host counts it");
+    // Other bands still count, as the host counts them.
+    if (!isContestBand(host.band)) {
+        warnings.push_back("band " + host.band + " is not one of this contest's (" +
+                           contestBandsText() + " m); counted all the same, as the host counts it");
     }
     return warnings;
 }
