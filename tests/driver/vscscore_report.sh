@@ -32,8 +32,8 @@ cmp -s "$golden" out.txt || { echo "FAIL (report --html): text differs"; fail=1;
 # the charts' titles as text, against the text's rate sheet, points, rates and audit, and the
 # audit's findings.
 cp out.txt report.txt
-sed -n -e 's/<td><\/td>/<td>-<\/td>/g' -e '/<tr><td>\|^<li>\|^<p>\|^<h1>/{s/<\/td><td>/ /g' \
-    -e 's/<[^>]*>//g' -e p -e '}' -e 's/.*<title>\(.*\)<\/title>.*/\1/p' page.html >said.txt
+tr -d '\r' <page.html | sed -n -e 's/<td><\/td>/<td>-<\/td>/g' -e 's/<\/td><td>/ /g' \
+    -e '/<tr><td>\|^<li>\|^<p>\|^<h1>/{s/<[^>]*>//g;p;}' -e 's/.*<title>\(.*\)<\/title>.*/\1/p' >said.txt
 vsc audit "$sample"
 { sed -n -E -e 's/ +/ /g' -e '/^(2025-02-15 [0-9]{4}|[0-9]+c?m|Total|Operating|Off|Band ch)/p' \
       -e 's/^ (exact repeats|too early): ([0-9]+) QSOs, ([0-9]+) points$/\1 \2 \3/p' \
