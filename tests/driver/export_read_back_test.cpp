@@ -103,7 +103,7 @@ TEST(CabrilloCheck, WarnsAboutWhatOnlyTheLogKnows)
                               qsoLine(144050, "CW", "0610", "599", "5", "Q8AB", "599", "3");
     CabrilloFile file = readCabrillo(Head + lines + End);
     // As compareQsos leaves them: the contacts' own bands and logged modes.
-    const char* const Bands[] = {"40", "20", "40", "40", "6"};
+    const char* const Bands[] = {"40", "20", "40", "40", "6m"};
     for (std::size_t i = 0; i < file.qsos.size(); ++i) {
         file.qsos[i].band = Bands[i];
     }
@@ -113,7 +113,7 @@ TEST(CabrilloCheck, WarnsAboutWhatOnlyTheLogKnows)
         "QSO line 6 (Q2ABC 2025-02-15 0606): frequency 7012 kHz is outside the contact's band "
         "(20)",
         "QSO line 9 (Q8AB 2025-02-15 0610): frequency 144050 kHz is outside the contact's band "
-        "(6)",
+        "(6m)",
         "mode \"PM\" is not CW, PH, FM, RY or DG, on 1 QSO line: record 12 (FT8); the host "
         "writes the same",
     };

@@ -33,7 +33,8 @@ cmp -s "$golden" out.txt || { echo "FAIL (report --html): text differs"; fail=1;
 # audit's findings.
 cp out.txt report.txt
 tr -d '\r' <page.html | sed -n -e 's/<td><\/td>/<td>-<\/td>/g' -e 's/<\/td><td>/ /g' \
-    -e '/<tr><td>\|^<li>\|^<p>\|^<h1>/{s/<[^>]*>//g;p;}' -e 's/.*<title>\(.*\)<\/title>.*/\1/p' >said.txt
+    -e '/<tr><td>\|^<li>\|^<p>\|^<h1>/{s/<[^>]*>//g;p;}' \
+    -e 's/.*<title>\(.*\)<\/title>.*/\1/p' >said.txt
 vsc audit "$sample"
 { sed -n -E -e 's/ +/ /g' -e '/^(2025-02-15 [0-9]{4}|[0-9]+c?m|Total|Operating|Off|Band ch)/p' \
       -e 's/^ (exact repeats|too early): ([0-9]+) QSOs, ([0-9]+) points$/\1 \2 \3/p' \
