@@ -21,10 +21,10 @@ std::string contactsOf(const LoadedLog& log)
     return text;
 }
 
-std::string messagesOf(const LoadedLog& log)
+std::string linesOf(const std::vector<std::string>& lines)
 {
     std::string text;
-    for (const std::string& message : log.messages) {
+    for (const std::string& message : lines) {
         text += message + "\n";
     }
     return text;
@@ -35,6 +35,9 @@ const std::string Q1 = "Q1ABC|2025-02-15 06:05:00|7025000|40|||||";
 const std::string Q2 = "<CALL:5>Q2ABC<QSO_DATE:8>20250215<TIME_ON:4>0606<BAND:3>40m";
 const std::string Q2read = ";Q2ABC|2025-02-15 06:06:00|7000000|40|||||";
 const std::string Q2edge = "record 2: no FREQ; written at the band's lower edge, 7000 kHz\n";
+const std::string Sent = "<RST_SENT:3>599<STX:1>5<RST_RCVD:3>599<SRX:1>3<EOR>";
+const std::string OffBand = " is not one of this contest's (160, 80, 40, 20, 15, 10 m); counted "
+                            "all the same, as the host counts it\n";
 
 struct Row {
     const char* name;
@@ -43,6 +46,7 @@ struct Row {
     std::string messages;
     std::size_t skipped;
     std::string station;
+    std::string warnings = "-";  // checked unless "-"
 };
 
 const Row Rows[] = {
@@ -92,6 +96,11 @@ const Row Rows[] = {
     {"length in characters ending inside a character", Q + "<SRX_STRING:2>5\xD0\x96<EOR>",
      "Q1ABC|2025-02-15 06:05:00|7025000|40|||||5\xD0\x96",
      "record 1: SRX_STRING length 2 counts characters, not bytes; read as characters\n", 0, ""},
+    {"no UTF-8 lead (C1, F5): the length counts bytes",
+     Q + "<SRX_STRING:2>5\xC1\x80<EOR>" + Q2 + "<SRX_STRING:2>5\xF5\x80\x80\x80<EOR>",
+     "Q1ABC|2025-02-15 06:05:00|7025000|40|||||5\xC1" + Q2read + "5\xF5",
+     "record 1: SRX_STRING ends inside a UTF-8 character; read as 2 bytes\n"
+     "record 2: SRX_STRING ends inside a UTF-8 character; read as 2 bytes\n" + Q2edge, 0, ""},
     {"bad length: that record skipped, the next read",
      "<CALL:x>Q1ZZZ<EOR>\n" + Q + "<EOR>", Q1,
      "record 1 at byte 0: bad length in <CALL:x>; skipped\n", 1, ""},
@@ -126,6 +135,13 @@ const Row Rows[] = {
      "<CALL:2>Q2<QSO_DATE:8>20250215<TIME_ON:4>0605<BAND:3>21m<FREQ:6>21.025<EOR>",
      "Q2|2025-02-15 06:05:00|21025000|15|||||",
      "record 1: unknown BAND \"21m\"; scored on the band of FREQ 21.025, 15\n", 0, ""},
+    {"above 30 MHz, on no band of this contest",
+     "<CALL:2>Q1<QSO_DATE:8>20250215<TIME_ON:4>0605<FREQ:6>28.025" + Sent +
+         "<CALL:2>Q2<QSO_DATE:8>20250215<TIME_ON:4>0605<FREQ:6>50.100" + Sent +
+         "<CALL:2>Q3<QSO_DATE:8>20250215<TIME_ON:4>0605<FREQ:7>144.300" + Sent,
+     "Q1|2025-02-15 06:05:00|28025000|10||599|599|5|3;Q2|2025-02-15 06:05:00|50100000|6m||599|"
+     "599|5|3;Q3|2025-02-15 06:05:00|144300000|2m||599|599|5|3",
+     "", 0, "", "record 2: warning: band 6m" + OffBand + "record 3: warning: band 2m" + OffBand},
     {"a date before 1930", "<CALL:2>Q2<QSO_DATE:8>19291231<TIME_ON:4>2359<BAND:3>40m<EOR>", "",
      "record 1 at byte 0: QSO_DATE 19291231 is before 1930, the earliest date ADIF allows; "
      "skipped\n",
@@ -155,7 +171,9 @@ TEST(AdifLog, EveryRowReadsAsExpected)
     for (const Row& row : Rows) {
         const LoadedLog log = loadLogText(row.file);
         EXPECT_EQ(contactsOf(log), row.contacts) << row.name;
-        EXPECT_EQ(messagesOf(log), row.messages) << row.name;
+        EXPECT_EQ(linesOf(log.messages), row.messages) << row.name;
+        EXPECT_TRUE(row.warnings == "-" || linesOf(log.warnings) == row.warnings)
+            << row.name << ": " << linesOf(log.warnings);
         EXPECT_EQ(log.skipped, row.skipped) << row.name;
         EXPECT_EQ(log.stationCall, row.station) << row.name;
     }

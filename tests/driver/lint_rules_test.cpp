@@ -127,6 +127,7 @@ TEST(CabrilloLint, GivesEachRuleItsFindingAndLine)
          {"9 warning: CLAIMED-SCORE: \"1,234\" is not a plain integer"}},
         {"a contest name with blanks", 2, "CONTEST: RADIO VSC",
          {"2 error: CONTEST: \"RADIO VSC\" is not 1 to 32 characters of A-Z, 0-9 and -"}},
+        {"a soapbox line robots keep whole", 10, "SOAPBOX: " + std::string(75, 'x'), {}},
         {"a long soapbox line", 10, Soapbox76,
          {"10 warning: SOAPBOX: line of 76 characters; robots keep 75"}},
         {"no CALLSIGN", 3, "CLUB: Q9 CLUB", {"0 error: no CALLSIGN: line"}},

@@ -6,13 +6,13 @@
 namespace {
 
 CInfo contact(const std::string& call, const std::string& band, const std::string& mode,
-              double time = 46000.5, const std::string& exchRcvd = "5")
+              const DateRecord& time = DateRecord::make(46000.5), const std::string& exchRcvd = "5")
 {
     CInfo c;
     c.Call = call;
     c.Band = band;
     c.Mode = mode;
-    c.Time = DateRecord::make(time);
+    c.Time = time;
     c.ExchRcvd = exchRcvd;
     return c;
 }
@@ -38,57 +38,34 @@ TEST(ContactStore, BandsEnterOnceInOrderOfFirstAppearanceAndCompareExactly)
     EXPECT_EQ(contacts.size(), 7u);
 }
 
-TEST(ContactStore, IdenticalContactsAreKeptTwiceAndRemovedOldestFirst)
+TEST(ContactStore, RemovalTakesTheContactAtTheKeysTimeElseTheOldest)
 {
-    ContactArray contacts;
-    BandList bands;
-    BandTallies tallies;
-    addContact(contacts, bands, tallies, contact("Q1AA", "80", "CW", 46000.5, "1"));
-    addContact(contacts, bands, tallies, contact("Q1AA", "80", "CW", 46000.5, "2"));
-    ASSERT_TRUE(removeContact(contacts, tallies, contact("Q1AA", "80", "CW", 46000.5)));
-    EXPECT_EQ(calls(contacts), (std::vector<std::string>{"Q1AA/2"}));
+    // Two contacts of one station, band and mode, logged "first" and "second".
+    const DateRecord early = DateRecord::make(46000.25);
+    const DateRecord late = DateRecord::make(46000.75);
+    const DateRecord invalid = DateRecord::make(46000.25, DateStatus::Invalid);
+    const struct {
+        const char* name;
+        DateRecord first, second, key;
+        const char* left;
+    } rows[] = {
+        {"identical contacts: the oldest", early, early, early, "Q1AA/second"},
+        {"the one logged at the deleted time", early, late, late, "Q1AA/first"},
+        {"all twelve bytes of the time compared", early, invalid, invalid, "Q1AA/first"},
+        {"none at the deleted time: the oldest", early, late, DateRecord::make(1.0), "Q1AA/second"},
+    };
+    for (const auto& row : rows) {
+        ContactArray contacts;
+        BandList bands;
+        BandTallies tallies;
+        addContact(contacts, bands, tallies, contact("Q1AA", "80", "CW", row.first, "first"));
+        addContact(contacts, bands, tallies, contact("Q1AA", "80", "CW", row.second, "second"));
+        ASSERT_TRUE(removeContact(contacts, tallies, contact("Q1AA", "80", "CW", row.key)));
+        EXPECT_EQ(calls(contacts), std::vector<std::string>{row.left}) << row.name;
+    }
 }
 
-TEST(ContactStore, RemovalPrefersTheContactLoggedAtTheDeletedTime)
-{
-    // The station worked twice on one band and mode: deleting the later contact must leave
-    // the earlier one, with its own time and exchange.
-    ContactArray contacts;
-    BandList bands;
-    BandTallies tallies;
-    addContact(contacts, bands, tallies, contact("Q1AA", "80", "CW", 46000.25, "early"));
-    addContact(contacts, bands, tallies, contact("Q1AA", "80", "CW", 46000.75, "late"));
-    ASSERT_TRUE(removeContact(contacts, tallies, contact("Q1AA", "80", "CW", 46000.75)));
-    EXPECT_EQ(calls(contacts), (std::vector<std::string>{"Q1AA/early"}));
-}
-
-TEST(ContactStore, RemovalComparesAllTwelveBytesOfTheTime)
-{
-    ContactArray contacts;
-    BandList bands;
-    BandTallies tallies;
-    addContact(contacts, bands, tallies, contact("Q1AA", "80", "CW", 46000.25, "a"));
-    CInfo invalidAtSameValue = contact("Q1AA", "80", "CW", 46000.25, "b");
-    invalidAtSameValue.Time = DateRecord::make(46000.25, DateStatus::Invalid);
-    addContact(contacts, bands, tallies, invalidAtSameValue);
-    CInfo key = contact("Q1AA", "80", "CW");
-    key.Time = DateRecord::make(46000.25, DateStatus::Invalid);
-    ASSERT_TRUE(removeContact(contacts, tallies, key));
-    EXPECT_EQ(calls(contacts), (std::vector<std::string>{"Q1AA/a"}));
-}
-
-TEST(ContactStore, RemovalWithoutTimeMatchFallsBackToOldestOfStationBandMode)
-{
-    ContactArray contacts;
-    BandList bands;
-    BandTallies tallies;
-    addContact(contacts, bands, tallies, contact("Q1AA", "80", "CW", 46000.25, "early"));
-    addContact(contacts, bands, tallies, contact("Q1AA", "80", "CW", 46000.75, "late"));
-    ASSERT_TRUE(removeContact(contacts, tallies, contact("Q1AA", "80", "CW", 1.0)));
-    EXPECT_EQ(calls(contacts), (std::vector<std::string>{"Q1AA/late"}));
-}
-
-TEST(ContactStore, RemovalNeedsEqualCallModeAndBandAndKeepsTheBand)
+TEST(ContactStore, RemovalNeedsEqualCallModeAndBand)
 {
     struct Row {
         const char* call;
@@ -109,7 +86,6 @@ TEST(ContactStore, RemovalNeedsEqualCallModeAndBandAndKeepsTheBand)
                   row.removed)
             << "key " << row.call << "|" << row.band << "|" << row.mode;
         EXPECT_EQ(contacts.size(), row.removed ? 0u : 1u) << "key " << row.call;
-        EXPECT_EQ(bands, BandList{"80"}) << "bands are never removed";
     }
 }
 

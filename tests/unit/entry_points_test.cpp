@@ -59,7 +59,7 @@ protected:
     void SetUp() override { resetStats(0, "", nullptr); }
 };
 
-TEST_F(EntryPoints, ResetFormatsTheTitleDateAndKeepsCallsignAndExportFlag)
+TEST_F(EntryPoints, ResetFormatsTheTitleDateAndKeepsTheCallsign)
 {
     struct Row {
         DateRecord date;
@@ -77,7 +77,6 @@ TEST_F(EntryPoints, ResetFormatsTheTitleDateAndKeepsCallsignAndExportFlag)
         EXPECT_EQ(g_DateText, row.expected) << "date value " << row.date.value();
     }
     EXPECT_EQ(g_Callsign, "Q0ABC");
-    EXPECT_EQ(g_ExportCabrillo, 0);
 }
 
 TEST_F(EntryPoints, ResetEmptiesTheStore)

@@ -75,10 +75,4 @@ TEST_F(HostExecutables, Ravo2WhenItOpensElseRavo3ElseNothing)
     }
 }
 
-TEST_F(HostExecutables, ThirdNumberOfAVersionThreeHost)
-{
-    putExe("Ravo3.exe", 0x00030000, 0x00000000);
-    EXPECT_EQ(hostVersionText(), "3.0.0");
-}
-
 }  // namespace
