@@ -193,6 +193,12 @@ void CabrilloText::line(std::size_t index, CabrilloLine& line) const
              line);
 }
 
+std::string_view CabrilloText::lineText(std::size_t index) const
+{
+    const Place& place = lines_[index];
+    return std::string_view(bytes_).substr(place.begin, place.stop - place.begin);
+}
+
 std::vector<std::string> qsoWords(const std::string& value)
 {
     std::vector<std::string> result;

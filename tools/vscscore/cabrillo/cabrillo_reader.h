@@ -80,6 +80,9 @@ public:
     // Line index + 1, as text with the tag and value read.
     void line(std::size_t index, CabrilloLine& line) const;
 
+    // Line index + 1 as it is in the bytes, without its end.
+    std::string_view lineText(std::size_t index) const;
+
 private:
     struct Place {
         std::size_t begin;

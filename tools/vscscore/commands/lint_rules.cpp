@@ -15,6 +15,7 @@
 #include <cctype>
 #include <cstdint>
 #include <map>
+#include <string_view>
 #include <utility>
 
 #include "cabrillo/contest_name.h"
@@ -654,12 +655,19 @@ private:
         }
     }
 
-    // "line 12 2025-02-15 0656 Q7CDC 20 CW": the time read again from the contact's line.
+    // "line 12 2025-02-15 0656 Q7CDC 20 CW": the time read again from the contact's line, whose
+    // words after the tag's colon were read as a QSO line's when it was judged.
     std::string contactText(const std::string& place, const AuditContact& contact) const
     {
-        CabrilloLine line;
-        text_->line(contact.place - 1, line);
-        const std::vector<std::string> fields = qsoWords(line.value);
+        std::string_view words = text_->lineText(contact.place - 1);
+        words.remove_prefix(words.find(':') + 1);
+        std::string fields[TimeColumn + 1];
+        for (std::string& field : fields) {
+            const std::size_t start = std::min(words.find_first_not_of(Blanks), words.size());
+            const std::size_t end = std::min(words.find_first_of(Blanks, start), words.size());
+            field.assign(words.substr(start, end - start));
+            words.remove_prefix(end);
+        }
         DateTimeParts when;
         readDateTime(fields[DateColumn], fields[TimeColumn], when);
         const std::string& bandMode = bandModes_.text(contact.bandMode);
