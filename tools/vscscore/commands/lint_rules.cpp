@@ -275,8 +275,11 @@ private:
         if (tag.compare(0, 2, "X-") == 0) {
             return;
         }
-        const ListMatch known = matchList(*cabrilloList("tags"), tag);
-        if (known != ListMatch::None && !listed("repeatable tags", tag)) {
+        // QSO lines are nearly all of a file: a current tag that may repeat, known without
+        // looking it up in the lists.
+        const bool qso = tag == QsoLineTag;
+        const ListMatch known = qso ? ListMatch::Current : matchList(*cabrilloList("tags"), tag);
+        if (known != ListMatch::None && !qso && !listed("repeatable tags", tag)) {
             singleValue(number, tag, value);
         }
         switch (known) {
@@ -289,7 +292,7 @@ private:
         case ListMatch::Current:
             break;
         }
-        if (tag == "QSO") {
+        if (qso) {
             qsoLine(number, value);
         } else if (tag == "START-OF-LOG") {
             startLine(number, value);
