@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace {
 
@@ -24,9 +25,9 @@ std::string tagOf(const std::string& text)
 // Walks a QSO line's columns.
 class ColumnWalker {
 public:
-    explicit ColumnWalker(const std::string& text) : text_(text) {}
+    explicit ColumnWalker(std::string_view text) : text_(text) {}
 
-    std::string read(const QsoColumn& column, bool last)
+    std::string_view read(const QsoColumn& column, bool last)
     {
         if (last) {
             return rest();
@@ -54,20 +55,20 @@ public:
     bool ok() const { return ok_; }
 
 private:
-    std::string paddedLeft(std::size_t width)
+    std::string_view paddedLeft(std::size_t width)
     {
         if (at_ + width <= text_.size() && text_.find_first_not_of(' ', at_) >= at_ + width) {
             at_ += width;
-            return std::string();
+            return std::string_view();
         }
         at_ = text_.find_first_not_of(' ', at_);
         return token();
     }
 
-    std::string paddedRight(std::size_t width)
+    std::string_view paddedRight(std::size_t width)
     {
         const std::size_t start = at_;
-        const std::string value = token();
+        const std::string_view value = token();
         if (at_ < start + width) {
             if (start + width > text_.size() ||
                 text_.find_first_not_of(' ', at_) < start + width) {
@@ -78,26 +79,27 @@ private:
         return value;
     }
 
-    std::string rest()
+    std::string_view rest()
     {
-        const std::string value = at_ < text_.size() ? text_.substr(at_) : std::string();
+        const std::string_view value =
+            at_ < text_.size() ? text_.substr(at_) : std::string_view();
         at_ = text_.size();
         return value;
     }
 
-    std::string token()
+    std::string_view token()
     {
         if (at_ >= text_.size()) {
             ok_ = false;
-            return std::string();
+            return std::string_view();
         }
         const std::size_t end = std::min(text_.find(' ', at_), text_.size());
-        const std::string value = text_.substr(at_, end - at_);
+        const std::string_view value = text_.substr(at_, end - at_);
         at_ = end;
         return value;
     }
 
-    const std::string& text_;
+    std::string_view text_;
     std::size_t at_ = 0;
     bool ok_ = true;
 };
@@ -141,15 +143,14 @@ bool CabrilloSpans::next(CabrilloSpan& line)
     return true;
 }
 
-bool CabrilloLines::next(CabrilloLine& line)
+namespace {
+
+void readLine(std::size_t number, const char* begin, const char* stop, LineEnd end,
+              CabrilloLine& line)
 {
-    CabrilloSpan span;
-    if (!spans_.next(span)) {
-        return false;
-    }
-    line.number = span.number;
-    line.text.assign(span.begin, span.stop);
-    line.end = span.end;
+    line.number = number;
+    line.text.assign(begin, stop);
+    line.end = end;
     const std::size_t colon = line.text.find(':');
     line.tagged = colon != std::string::npos;
     line.tag = tagOf(line.text.substr(0, colon));
@@ -158,7 +159,44 @@ bool CabrilloLines::next(CabrilloLine& line)
         const std::size_t value = line.text.compare(colon, 2, ": ") == 0 ? colon + 2 : colon + 1;
         line.value.assign(line.text, value, std::string::npos);
     }
+}
+
+}  // namespace
+
+bool CabrilloLines::next(CabrilloLine& line)
+{
+    CabrilloSpan span;
+    if (!spans_.next(span)) {
+        return false;
+    }
+    readLine(span.number, span.begin, span.stop, span.end, line);
     return true;
+}
+
+CabrilloText::CabrilloText(std::string bytes) : bytes_(std::move(bytes))
+{
+    CabrilloSpans spans(bytes_);
+    byteOrderMark_ = spans.byteOrderMark();
+    const char* start = bytes_.data();
+    lines_.reserve(static_cast<std::size_t>(std::count(bytes_.begin(), bytes_.end(), '\n')) + 1);
+    CabrilloSpan span;
+    while (spans.next(span)) {
+        lines_.push_back({static_cast<std::size_t>(span.begin - start),
+                          static_cast<std::size_t>(span.stop - start), span.end});
+    }
+}
+
+void CabrilloText::line(std::size_t index, CabrilloLine& line) const
+{
+    const Place& place = lines_[index];
+    readLine(index + 1, bytes_.data() + place.begin, bytes_.data() + place.stop, place.end,
+             line);
+}
+
+std::string_view CabrilloText::lineText(std::size_t index) const
+{
+    const Place& place = lines_[index];
+    return std::string_view(bytes_).substr(place.begin, place.stop - place.begin);
 }
 
 std::vector<std::string> qsoWords(const std::string& value)
@@ -174,6 +212,16 @@ std::vector<std::string> qsoWords(const std::string& value)
 }
 
 bool readQsoColumns(const std::string& value, QsoColumnValues& fields)
+{
+    QsoColumnViews views;
+    const bool complete = readQsoColumns(std::string_view(value), views);
+    for (std::size_t i = 0; i < QsoColumnCount; ++i) {
+        fields[i].assign(views[i]);
+    }
+    return complete;
+}
+
+bool readQsoColumns(std::string_view value, QsoColumnViews& fields)
 {
     ColumnWalker walker(value);
     for (std::size_t i = 0; i < QsoColumnCount; ++i) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cabrillo/qso_columns.h"
@@ -65,6 +66,35 @@ private:
     CabrilloSpans spans_;
 };
 
+// A file's lines split once and kept as places in its bytes, which it holds: what lint and the
+// export's read-back share, so that a file of a million lines is read and held once.
+class CabrilloText {
+public:
+    explicit CabrilloText(std::string bytes);
+
+    const std::string& bytes() const { return bytes_; }
+    bool byteOrderMark() const { return byteOrderMark_; }
+    std::size_t lineCount() const { return lines_.size(); }
+    std::size_t lineBegin(std::size_t index) const { return lines_[index].begin; }
+
+    // Line index + 1, as text with the tag and value read.
+    void line(std::size_t index, CabrilloLine& line) const;
+
+    // Line index + 1 as it is in the bytes, without its end.
+    std::string_view lineText(std::size_t index) const;
+
+private:
+    struct Place {
+        std::size_t begin;
+        std::size_t stop;
+        LineEnd end;
+    };
+
+    std::string bytes_;
+    std::vector<Place> lines_;
+    bool byteOrderMark_ = false;
+};
+
 // A QSO line's value split into fields as robots read it: runs of blanks and tabs separate.
 std::vector<std::string> qsoWords(const std::string& value);
 
@@ -72,3 +102,7 @@ std::vector<std::string> qsoWords(const std::string& value);
 // lays them out: a field wider than its column pushes the rest right, so columns are found
 // from the values. False when the line does not fill its columns; the fields read are kept.
 bool readQsoColumns(const std::string& value, QsoColumnValues& fields);
+
+// The same, the fields as places in value.
+using QsoColumnViews = std::array<std::string_view, QsoColumnCount>;
+bool readQsoColumns(std::string_view value, QsoColumnViews& fields);

@@ -2,6 +2,8 @@
 // first.
 #include "empty_log_guard.h"
 
+#include <utility>
+
 #include "claimed_setting.h"
 #include "counted_text.h"
 #include "export_read_back.h"
@@ -18,7 +20,7 @@ std::string emptyLogWouldReplace(const std::string& cabrilloName)
     std::string bytes;
     std::string ignored;
     if (!cabrilloName.empty() && readFileBytes(cabrilloName, bytes, ignored)) {
-        const std::size_t lines = readCabrillo(bytes).qsos.size();
+        const std::size_t lines = readCabrillo(std::move(bytes)).qsos.size();
         if (lines > 0) {
             return cabrilloName + " holds " + counted(lines, "QSO line") + ", which a log with no contacts would replace";
         }

@@ -1,6 +1,7 @@
 // vscscore export: the plug-in writes the Cabrillo file; it is read back against the log and
 // linted.
 #include <cstdio>
+#include <utility>
 
 #include "cabrillo/file_base.h"
 #include "commands.h"
@@ -69,10 +70,10 @@ int readBack(const CommandContext& context, const PackedContacts& contacts,
         return Errors;
     }
 
-    const LintReport lint = lintCabrillo(bytes, context.period);
+    // The file is split into lines once; lint and the comparison both read that.
+    CabrilloFile cabrillo = readCabrillo(std::move(bytes));
+    const LintReport lint = lintCabrillo(cabrillo.text, context.period);
     returnFreedMemory();
-    CabrilloFile cabrillo = readCabrillo(bytes);
-    bytes = std::string();
     // The operator may change the callsign in the header form; the lines follow it.
     const std::string* own = cabrilloHeader(cabrillo, "CALLSIGN");
     std::vector<std::string> problems = cabrillo.problems;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <numeric>
+#include <string_view>
 
 #include "cabrillo_lists.h"
 #include "cabrillo_reader.h"
@@ -25,20 +26,41 @@ std::string CabrilloQso::* const ColumnMembers[QsoColumnCount] = {
     &CabrilloQso::exchRcvd,
 };
 
-bool sameFields(const CabrilloQso& a, const CabrilloQso& b)
+QsoColumnViews columnsOf(const CabrilloFile& file, std::size_t k)
 {
-    for (std::string CabrilloQso::*member : ColumnMembers) {
-        if (a.*member != b.*member) {
+    const CabrilloQsoLine& qso = file.qsos[k];
+    QsoColumnViews fields;
+    readQsoColumns(std::string_view(file.text.bytes())
+                       .substr(qso.valueBegin, qso.valueStop - qso.valueBegin),
+                   fields);
+    return fields;
+}
+
+bool sameFields(const QsoColumnViews& got, const CabrilloQso& want)
+{
+    for (std::size_t i = 0; i < QsoColumnCount; ++i) {
+        if (got[i] != want.*ColumnMembers[i]) {
             return false;
         }
     }
     return true;
 }
 
-bool fieldsBefore(const CabrilloQso& a, const CabrilloQso& b)
+bool fieldsBefore(const QsoColumnViews& a, const QsoColumnViews& b)
 {
-    for (std::string CabrilloQso::*member : ColumnMembers) {
-        const int order = (a.*member).compare(b.*member);
+    for (std::size_t i = 0; i < QsoColumnCount; ++i) {
+        const int order = a[i].compare(b[i]);
+        if (order != 0) {
+            return order < 0;
+        }
+    }
+    return false;
+}
+
+bool fieldsBefore(const QsoColumnViews& a, const CabrilloQso& b)
+{
+    for (std::size_t i = 0; i < QsoColumnCount; ++i) {
+        const int order = a[i].compare(b.*ColumnMembers[i]);
         if (order != 0) {
             return order < 0;
         }
@@ -51,13 +73,19 @@ std::string describe(const CabrilloQso& qso)
     return qso.call + " " + qso.date + " " + qso.time;
 }
 
-std::string firstDifference(const CabrilloQso& got, const CabrilloQso& want)
+std::string describe(const QsoColumnViews& fields)
+{
+    return std::string(fields[CallColumn]) + " " + std::string(fields[DateColumn]) + " " +
+           std::string(fields[TimeColumn]);
+}
+
+std::string firstDifference(const QsoColumnViews& got, const CabrilloQso& want)
 {
     for (std::size_t i = 0; i < QsoColumnCount; ++i) {
-        std::string CabrilloQso::*member = ColumnMembers[i];
-        if (got.*member != want.*member) {
-            return std::string(qsoColumns()[i].name) + " \"" + got.*member +
-                   "\" instead of \"" + want.*member + "\"";
+        const std::string& wanted = want.*ColumnMembers[i];
+        if (got[i] != wanted) {
+            return std::string(qsoColumns()[i].name) + " \"" + std::string(got[i]) +
+                   "\" instead of \"" + wanted + "\"";
         }
     }
     return std::string();
@@ -77,22 +105,22 @@ std::string blankInside(const CabrilloQso& want)
 }
 
 // A frequency outside the band of the contact behind the line; lint reports frequency 0.
-std::string frequencyWarning(const CabrilloQso& qso)
+std::string frequencyWarning(const std::string& frequencyKHz, const std::string& contactBand)
 {
-    const bool digits = !qso.frequencyKHz.empty() &&
-                        qso.frequencyKHz.find_first_not_of("0123456789") == std::string::npos;
-    if (!digits || qso.frequencyKHz.size() > 7) {
+    const bool digits = !frequencyKHz.empty() &&
+                        frequencyKHz.find_first_not_of("0123456789") == std::string::npos;
+    if (!digits || frequencyKHz.size() > 7) {
         return std::string();
     }
-    const unsigned long kHz = std::stoul(qso.frequencyKHz);
-    if (kHz == 0 || qso.band.empty() || kHz > 4294967) {
+    const unsigned long kHz = std::stoul(frequencyKHz);
+    if (kHz == 0 || contactBand.empty() || kHz > 4294967) {
         return std::string();
     }
     const std::string band = bandOfFrequency(static_cast<unsigned>(kHz * 1000));
-    if (band == qso.band) {
+    if (band == contactBand) {
         return std::string();
     }
-    return "frequency " + qso.frequencyKHz + " kHz is outside the contact's band (" + qso.band +
+    return "frequency " + frequencyKHz + " kHz is outside the contact's band (" + contactBand +
            ")";
 }
 
@@ -114,28 +142,29 @@ std::vector<std::string> modeWarnings(const CabrilloFile& file)
 {
     const std::size_t Named = 10;
     std::vector<std::string> modes;
-    std::vector<std::vector<const CabrilloQso*>> lines;
-    for (const CabrilloQso& qso : file.qsos) {
-        if (cabrilloModeName(qso.mode)) {
+    std::vector<std::vector<std::size_t>> lines;
+    for (std::size_t k = 0; k < file.qsos.size(); ++k) {
+        const std::string mode(columnsOf(file, k)[ModeColumn]);
+        if (cabrilloModeName(mode)) {
             continue;
         }
-        const auto found = std::find(modes.begin(), modes.end(), qso.mode);
+        const auto found = std::find(modes.begin(), modes.end(), mode);
         const auto m = static_cast<std::size_t>(found - modes.begin());
         if (m == modes.size()) {
-            modes.push_back(qso.mode);
+            modes.push_back(mode);
             lines.emplace_back();
         }
-        lines[m].push_back(&qso);
+        lines[m].push_back(k);
     }
     std::vector<std::string> warnings;
     for (std::size_t m = 0; m < modes.size(); ++m) {
         std::string named;
         for (std::size_t k = 0; k < lines[m].size() && k < Named; ++k) {
-            const CabrilloQso& qso = *lines[m][k];
+            const CabrilloQsoLine& qso = file.qsos[lines[m][k]];
+            const std::string& loggedMode = file.names.text(qso.loggedMode);
             named += (k == 0 ? "" : ", ") +
                      (qso.record != 0 ? "record " + std::to_string(qso.record) + " (" +
-                                            (qso.loggedMode.empty() ? "no mode" : qso.loggedMode) +
-                                            ")"
+                                            (loggedMode.empty() ? "no mode" : loggedMode) + ")"
                                       : lineName(qso.line));
         }
         if (lines[m].size() > Named) {
@@ -151,23 +180,24 @@ std::vector<std::string> modeWarnings(const CabrilloFile& file)
 
 }  // namespace
 
-CabrilloFile readCabrillo(const std::string& bytes)
+CabrilloFile readCabrillo(std::string bytes)
 {
-    CabrilloFile file;
+    CabrilloFile file(std::move(bytes));
+    const CabrilloText& text = file.text;
     const std::string QsoStart = std::string(QsoLineTag) + ": ";
     std::size_t lines = 0;
-    for (std::size_t at = bytes.find(QsoStart); at != std::string::npos;
-         at = bytes.find(QsoStart, at + QsoStart.size())) {
+    for (std::size_t at = text.bytes().find(QsoStart); at != std::string::npos;
+         at = text.bytes().find(QsoStart, at + QsoStart.size())) {
         ++lines;
     }
     file.qsos.reserve(lines);
-    CabrilloLines reader(bytes);
-    if (reader.byteOrderMark()) {
+    if (text.byteOrderMark()) {
         file.problems.push_back("the file begins with a byte-order mark");
     }
     CabrilloLine line;
     bool ended = false;
-    while (reader.next(line)) {
+    for (std::size_t index = 0; index < text.lineCount(); ++index) {
+        text.line(index, line);
         const std::size_t number = line.number;
         // The plug-in ends every line with CR LF.
         if (line.end != LineEnd::CrLf) {
@@ -178,17 +208,15 @@ CabrilloFile readCabrillo(const std::string& bytes)
             continue;
         }
         if (line.tagged && line.tag == QsoLineTag) {
-            CabrilloQso qso;
+            CabrilloQsoLine qso;
             qso.line = number;
-            QsoColumnValues fields;
-            const bool complete = readQsoColumns(line.value, fields);
-            for (std::size_t i = 0; i < QsoColumnCount; ++i) {
-                qso.*ColumnMembers[i] = std::move(fields[i]);
-            }
-            if (!complete) {
+            qso.valueStop = text.lineBegin(index) + line.text.size();
+            qso.valueBegin = qso.valueStop - line.value.size();
+            file.qsos.push_back(qso);
+            QsoColumnViews fields;
+            if (!readQsoColumns(std::string_view(line.value), fields)) {
                 file.problems.push_back(lineName(number) + " is not a complete QSO line");
             }
-            file.qsos.push_back(std::move(qso));
             continue;
         }
         if (!line.tagged) {
@@ -201,12 +229,35 @@ CabrilloFile readCabrillo(const std::string& bytes)
         }
         ended = line.tag == "END-OF-LOG";
     }
-    if (line.number == 0) {
+    if (text.lineCount() == 0) {
         file.problems.push_back("the file is empty");
     } else if (!ended) {
         file.problems.push_back("the file does not end with END-OF-LOG:");
     }
     return file;
+}
+
+CabrilloQso qsoAt(const CabrilloFile& file, std::size_t k)
+{
+    const CabrilloQsoLine& line = file.qsos[k];
+    const QsoColumnViews fields = columnsOf(file, k);
+    CabrilloQso qso;
+    qso.line = line.line;
+    for (std::size_t i = 0; i < QsoColumnCount; ++i) {
+        qso.*ColumnMembers[i] = std::string(fields[i]);
+    }
+    qso.record = line.record;
+    qso.band = file.names.text(line.band);
+    qso.loggedMode = file.names.text(line.loggedMode);
+    return qso;
+}
+
+void matchQso(CabrilloFile& file, std::size_t k, const CabrilloQso& contact)
+{
+    CabrilloQsoLine& line = file.qsos[k];
+    line.record = contact.line;
+    line.band = file.names.number(contact.band);
+    line.loggedMode = file.names.number(contact.loggedMode);
 }
 
 const std::string* cabrilloHeader(const CabrilloFile& file, const std::string& tag)
@@ -226,14 +277,6 @@ std::vector<std::string> compareQsos(CabrilloFile& file, const std::vector<Cabri
 
 namespace {
 
-// Each line takes the contact behind it.
-void match(CabrilloQso& line, const CabrilloQso& want)
-{
-    line.record = want.line;
-    line.band = want.band;
-    line.loggedMode = want.loggedMode;
-}
-
 // The plug-in writes the contacts in the order it was given them: when every line is the
 // contact of its place, that is the matching the search below would find, without its sort.
 bool matchedInOrder(CabrilloFile& file, std::size_t count,
@@ -244,11 +287,11 @@ bool matchedInOrder(CabrilloFile& file, std::size_t count,
     }
     for (std::size_t i = 0; i < count; ++i) {
         const CabrilloQso want = expectedAt(i);
-        if (!sameFields(file.qsos[i], want)) {
+        if (!sameFields(columnsOf(file, i), want)) {
             // The search matches the lines before this one to the same contacts again.
             return false;
         }
-        match(file.qsos[i], want);
+        matchQso(file, i, want);
     }
     return true;
 }
@@ -261,12 +304,18 @@ std::vector<std::string> compareQsos(CabrilloFile& file, std::size_t count,
     if (matchedInOrder(file, count, expectedAt)) {
         return std::vector<std::string>();
     }
+    // The lines' fields, held for the search only.
+    std::vector<QsoColumnViews> columns;
+    columns.reserve(file.qsos.size());
+    for (std::size_t k = 0; k < file.qsos.size(); ++k) {
+        columns.push_back(columnsOf(file, k));
+    }
     // The lines sorted by their fields, file order within equal ones: each contact takes the
     // first unused line of its group, as a walk through the file would.
     std::vector<std::size_t> sorted(file.qsos.size());
     std::iota(sorted.begin(), sorted.end(), std::size_t{0});
-    std::stable_sort(sorted.begin(), sorted.end(), [&file](std::size_t a, std::size_t b) {
-        return fieldsBefore(file.qsos[a], file.qsos[b]);
+    std::stable_sort(sorted.begin(), sorted.end(), [&columns](std::size_t a, std::size_t b) {
+        return fieldsBefore(columns[a], columns[b]);
     });
     std::vector<std::size_t> nextOfGroup(sorted.size());
     std::iota(nextOfGroup.begin(), nextOfGroup.end(), std::size_t{0});
@@ -275,16 +324,16 @@ std::vector<std::string> compareQsos(CabrilloFile& file, std::size_t count,
     for (std::size_t i = 0; i < count; ++i) {
         const CabrilloQso want = expectedAt(i);
         const auto group = std::lower_bound(sorted.begin(), sorted.end(), want,
-                                            [&file](std::size_t k, const CabrilloQso& qso) {
-                                                return fieldsBefore(file.qsos[k], qso);
+                                            [&columns](std::size_t k, const CabrilloQso& qso) {
+                                                return fieldsBefore(columns[k], qso);
                                             });
         const std::size_t start = static_cast<std::size_t>(group - sorted.begin());
         const std::size_t take = start < sorted.size() ? nextOfGroup[start] : start;
-        if (take < sorted.size() && sameFields(file.qsos[sorted[take]], want)) {
+        if (take < sorted.size() && sameFields(columns[sorted[take]], want)) {
             ++nextOfGroup[start];
             const std::size_t k = sorted[take];
             used[k] = true;
-            match(file.qsos[k], want);
+            matchQso(file, k, want);
         } else {
             missing.push_back(i);
         }
@@ -302,14 +351,14 @@ std::vector<std::string> compareQsos(CabrilloFile& file, std::size_t count,
         if (i < file.qsos.size() && !used[i]) {
             used[i] = true;
             text += "; QSO " + lineName(file.qsos[i].line) + " in its place has " +
-                    firstDifference(file.qsos[i], want);
+                    firstDifference(columns[i], want);
         }
         problems.push_back(text);
     }
     for (std::size_t k = 0; k < file.qsos.size(); ++k) {
         if (!used[k]) {
             problems.push_back("QSO " + lineName(file.qsos[k].line) + " (" +
-                               describe(file.qsos[k]) + ") is no contact of the log, or one twice");
+                               describe(columns[k]) + ") is no contact of the log, or one twice");
         }
     }
     return problems;
@@ -318,11 +367,13 @@ std::vector<std::string> compareQsos(CabrilloFile& file, std::size_t count,
 std::vector<std::string> logWarnings(const CabrilloFile& file)
 {
     std::vector<std::string> warnings;
-    for (const CabrilloQso& qso : file.qsos) {
-        const std::string frequency = frequencyWarning(qso);
+    for (std::size_t k = 0; k < file.qsos.size(); ++k) {
+        const QsoColumnViews fields = columnsOf(file, k);
+        const std::string frequency = frequencyWarning(std::string(fields[FrequencyColumn]),
+                                                       file.names.text(file.qsos[k].band));
         if (!frequency.empty()) {
-            warnings.push_back("QSO " + lineName(qso.line) + " (" + describe(qso) + "): " +
-                               frequency);
+            warnings.push_back("QSO " + lineName(file.qsos[k].line) + " (" + describe(fields) +
+                               "): " + frequency);
         }
     }
     for (std::string& warning : modeWarnings(file)) {

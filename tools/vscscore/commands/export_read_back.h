@@ -2,12 +2,16 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
-// One QSO line's fields, or one contact's as its line should show them.
+#include "cabrillo_reader.h"
+#include "text_numbers.h"
+
+// One contact's fields as its QSO line should show them, or one line's read out.
 struct CabrilloQso {
     std::size_t line = 0;  // line number in the file; for an expected one, its ADIF record
     std::string frequencyKHz;
@@ -27,15 +31,37 @@ struct CabrilloQso {
     std::string loggedMode;
 };
 
+// A QSO line of the file as its place in the file's bytes, its fields read when needed: a file
+// of a million lines is held once. Once matched, the contact behind it: its record, and its
+// band and logged mode as numbers in the file's names.
+struct CabrilloQsoLine {
+    std::size_t line = 0;  // line number in the file
+    std::size_t valueBegin = 0;
+    std::size_t valueStop = 0;
+    std::size_t record = 0;  // 0 until matched
+    uint32_t band = 0;
+    uint32_t loggedMode = 0;
+};
+
 struct CabrilloFile {
+    explicit CabrilloFile(std::string bytes) : text(std::move(bytes)) { names.number(""); }
+
+    CabrilloText text;  // the bytes and their lines, which lint reads too
     std::vector<std::pair<std::string, std::string>> header;  // tag, value, in file order
-    std::vector<CabrilloQso> qsos;
+    std::vector<CabrilloQsoLine> qsos;
     std::vector<std::string> problems;  // the file's form: line ends, start and end lines
+    TextNumbers names;  // bands and logged modes of the matched contacts; 0 is none
 };
 
 // As the plug-in writes it: lines end with CR LF, no byte-order mark, QSO lines by the column
 // table (cabrillo/qso_columns.h). Tags are kept upper case, as robots compare them.
-CabrilloFile readCabrillo(const std::string& bytes);
+CabrilloFile readCabrillo(std::string bytes);
+
+// The fields of the file's QSO line k, with its line number and, once matched, its contact.
+CabrilloQso qsoAt(const CabrilloFile& file, std::size_t k);
+
+// Marks the file's QSO line k as the line of contact (its record, band and logged mode).
+void matchQso(CabrilloFile& file, std::size_t k, const CabrilloQso& contact);
 
 // The header value of the first line with that tag (upper case), or null.
 const std::string* cabrilloHeader(const CabrilloFile& file, const std::string& tag);

@@ -2,7 +2,9 @@
 #include "lint_command.h"
 
 #include <cstdio>
+#include <utility>
 
+#include "cabrillo_reader.h"
 #include "commands.h"
 #include "counted_text.h"
 #include "exit_status.h"
@@ -39,7 +41,7 @@ int lintCommand(const CommandContext& context)
         std::fprintf(stderr, "vscscore: %s\n", shownText(error).c_str());
         return BadLog;
     }
-    const LintReport report = lintCabrillo(bytes, period);
+    const LintReport report = lintCabrillo(CabrilloText(std::move(bytes)), period);
     if (!report.unreadable.empty()) {
         std::fprintf(stderr, "vscscore: %s: %s\n", shownText(path).c_str(),
                      shownText(report.unreadable).c_str());

@@ -15,15 +15,17 @@
 #include <cctype>
 #include <cstdint>
 #include <map>
+#include <string_view>
 #include <utility>
 
-#include "adif_contact.h"
 #include "cabrillo/contest_name.h"
+#include "rules/repeat_rule.h"
 #include "scoring/band_plan.h"
 #include "scoring/exchange_points.h"
 #include "cabrillo_lists.h"
 #include "cabrillo_reader.h"
-#include "log_audit.h"
+#include "repeat_audit.h"
+#include "text_numbers.h"
 
 namespace {
 
@@ -151,8 +153,10 @@ class Linter {
 public:
     explicit Linter(const ContestPeriod& period) : period_(period) {}
 
-    LintReport run(const std::string& bytes)
+    LintReport run(const CabrilloText& text)
     {
+        text_ = &text;
+        const std::string& bytes = text.bytes();
         if (bytes.empty()) {
             report_.unreadable = "the file is empty";
             return report_;
@@ -161,8 +165,7 @@ public:
             report_.unreadable = "not a text file (binary, or UTF-16)";
             return report_;
         }
-        CabrilloLines lines(bytes);
-        if (lines.byteOrderMark()) {
+        if (text.byteOrderMark()) {
             error(1, "a byte-order mark before the first tag");
         }
         // A contact for each QSO line at most: reserved once rather than moved at every growth.
@@ -173,9 +176,9 @@ public:
         }
         contacts_.reserve(qsoTags);
         CabrilloLine line;
-        std::size_t number = 0;
-        while (lines.next(line)) {
-            number = line.number;
+        const std::size_t number = text.lineCount();
+        for (std::size_t index = 0; index < number; ++index) {
+            text.line(index, line);
             readLine(line);
         }
         if (!started_ && report_.qsoLines == 0) {
@@ -272,8 +275,11 @@ private:
         if (tag.compare(0, 2, "X-") == 0) {
             return;
         }
-        const ListMatch known = matchList(*cabrilloList("tags"), tag);
-        if (known != ListMatch::None && !listed("repeatable tags", tag)) {
+        // QSO lines are nearly all of a file: a current tag that may repeat, known without
+        // looking it up in the lists.
+        const bool qso = tag == QsoLineTag;
+        const ListMatch known = qso ? ListMatch::Current : matchList(*cabrilloList("tags"), tag);
+        if (known != ListMatch::None && !qso && !listed("repeatable tags", tag)) {
             singleValue(number, tag, value);
         }
         switch (known) {
@@ -286,7 +292,7 @@ private:
         case ListMatch::Current:
             break;
         }
-        if (tag == "QSO") {
+        if (qso) {
             qsoLine(number, value);
         } else if (tag == "START-OF-LOG") {
             startLine(number, value);
@@ -472,16 +478,17 @@ private:
             }
         }
         if (dated && !band.empty()) {
-            LogContact contact;
-            contact.record = number;
-            contact.host.call = fields[CallColumn];
-            contact.host.band = band;
-            contact.host.mode = upper(fields[ModeColumn]);
-            contact.when = when;
+            AuditContact contact;
+            contact.place = number;
+            contact.minute = minutesSinceOleEpoch(when);
+            contact.seconds = contact.minute * 60 + when.second;
             double time = 0.0;
             makeOleDate(when, time);
-            contact.host.time = DateRecord::make(time);
-            contacts_.push_back(std::move(contact));
+            contact.timed = storedMinutes(DateRecord::make(time), contact.storedMinute);
+            contact.station = calls_.number(fields[CallColumn]);
+            // Neither holds a blank: the words of a QSO line are split at them.
+            contact.bandMode = bandModes_.number(band + " " + upper(fields[ModeColumn]));
+            contacts_.push_back(contact);
         }
     }
 
@@ -643,17 +650,42 @@ private:
     // The contest's repeat rule, replayed as the plug-in would have judged each contact.
     void applyRules()
     {
-        for (const AuditFinding& finding : auditLog(contacts_)) {
-            const LogContact& earlier = contacts_[finding.earlier];
-            warning(contacts_[finding.contact].record,
-                    findingText(finding,
-                                contactText("line " + std::to_string(earlier.record), earlier)));
+        for (const AuditFinding& finding : auditContacts(contacts_, timeOrder(contacts_))) {
+            const AuditContact& earlier = contacts_[finding.earlier];
+            warning(contacts_[finding.contact].place,
+                    findingText(finding, contactText("line " + std::to_string(earlier.place),
+                                                     earlier)));
         }
     }
 
+    // "line 12 2025-02-15 0656 Q7CDC 20 CW": the time read again from the contact's line, whose
+    // words after the tag's colon were read as a QSO line's when it was judged.
+    std::string contactText(const std::string& place, const AuditContact& contact) const
+    {
+        std::string_view words = text_->lineText(contact.place - 1);
+        words.remove_prefix(words.find(':') + 1);
+        std::string fields[TimeColumn + 1];
+        for (std::string& field : fields) {
+            const std::size_t start = std::min(words.find_first_not_of(Blanks), words.size());
+            const std::size_t end = std::min(words.find_first_of(Blanks, start), words.size());
+            field.assign(words.substr(start, end - start));
+            words.remove_prefix(end);
+        }
+        DateTimeParts when;
+        readDateTime(fields[DateColumn], fields[TimeColumn], when);
+        const std::string& bandMode = bandModes_.text(contact.bandMode);
+        const std::size_t blank = bandMode.find(' ');
+        return ::contactText(place, when, calls_.text(contact.station),
+                             bandMode.substr(0, blank), bandMode.substr(blank + 1));
+    }
+
     const ContestPeriod& period_;
+    const CabrilloText* text_ = nullptr;
     LintReport report_;
-    std::vector<LogContact> contacts_;
+    // The contacts the repeat rule judges, their callsigns and bands and modes as numbers.
+    std::vector<AuditContact> contacts_;
+    TextNumbers calls_;
+    TextNumbers bandModes_;
     bool started_ = false;
     // Single-valued header tags: the line and value of each one's first line.
     std::map<std::string, std::pair<std::size_t, std::string>> headers_;
@@ -678,5 +710,10 @@ private:
 
 LintReport lintCabrillo(const std::string& bytes, const ContestPeriod& period)
 {
-    return Linter(period).run(bytes);
+    return lintCabrillo(CabrilloText(bytes), period);
+}
+
+LintReport lintCabrillo(const CabrilloText& text, const ContestPeriod& period)
+{
+    return Linter(period).run(text);
 }

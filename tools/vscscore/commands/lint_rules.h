@@ -29,3 +29,7 @@ struct LintReport {
 };
 
 LintReport lintCabrillo(const std::string& bytes, const ContestPeriod& period);
+
+// The same for a file already split into lines, as the export's read-back holds it.
+class CabrilloText;
+LintReport lintCabrillo(const CabrilloText& text, const ContestPeriod& period);

@@ -1,75 +1,54 @@
-// Replays a log through the core's repeat rule, one contact at a time.
+// The ADIF log's contacts as the repeat audit takes them.
 #include "log_audit.h"
 
-#include <algorithm>
-#include <numeric>
-#include <string>
-#include <unordered_map>
+#include "rules/repeat_rule.h"
+#include "text_numbers.h"
 
-#include "rules/repeat_index.h"
+namespace {
+
+std::vector<AuditContact> auditContactsOf(const std::vector<LogContact>& contacts)
+{
+    TextNumbers stations;
+    TextNumbers bandModes;
+    std::vector<AuditContact> audited;
+    audited.reserve(contacts.size());
+    for (const LogContact& contact : contacts) {
+        const HostContact& host = contact.host;
+        AuditContact c;
+        c.place = contact.record;
+        c.seconds = timeOrderKey(contact);
+        c.minute = minutesSinceOleEpoch(contact.when);
+        c.timed = storedMinutes(host.time, c.storedMinute);
+        c.station = stations.number(host.call);
+        // The length first, so that no band and mode read as another pair.
+        c.bandMode = bandModes.number(std::to_string(host.band.size()) + ":" + host.band +
+                                      host.mode);
+        audited.push_back(c);
+    }
+    return audited;
+}
+
+}  // namespace
 
 std::string contactText(const std::string& place, const LogContact& contact)
 {
-    return place + " " + formatDateParts(contact.when, "%Y-%m-%d %H%M") + " " +
-           contact.host.call + " " + contact.host.band + " " + contact.host.mode;
-}
-
-std::string findingText(const AuditFinding& finding, const std::string& earlier)
-{
-    if (!finding.tooEarly) {
-        return "exact repeat of " + earlier;
-    }
-    const unsigned wait = finding.minutesToWait;
-    if (wait == 0) {
-        return "too early after " + earlier + ", in the last minute of the " +
-               std::to_string(RepeatWindowMinutes) + "-minute window";
-    }
-    return "too early after " + earlier + ", " + std::to_string(wait) +
-           (wait == 1 ? " minute" : " minutes") + " still to wait";
+    return contactText(place, contact.when, contact.host.call, contact.host.band,
+                       contact.host.mode);
 }
 
 std::vector<std::size_t> timeOrder(const std::vector<LogContact>& contacts)
 {
-    std::vector<int64_t> keys;
-    keys.reserve(contacts.size());
-    for (const LogContact& contact : contacts) {
-        keys.push_back(timeOrderKey(contact));
-    }
-    std::vector<std::size_t> order(contacts.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-                     [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
-    return order;
+    return timeOrder(auditContactsOf(contacts));
 }
 
 std::vector<AuditFinding> auditLog(const std::vector<LogContact>& contacts)
 {
-    return auditLog(contacts, timeOrder(contacts));
+    const std::vector<AuditContact> audited = auditContactsOf(contacts);
+    return auditContacts(audited, timeOrder(audited));
 }
 
 std::vector<AuditFinding> auditLog(const std::vector<LogContact>& contacts,
                                    const std::vector<std::size_t>& order)
 {
-    // Only the same station can refuse a contact, so each is judged against its station's
-    // index, which finds the oldest refusing contact as a scan of them all would.
-    std::unordered_map<std::string, StationRepeats> stations;
-    std::unordered_map<std::string, uint64_t> bandModes;
-    std::vector<AuditFinding> findings;
-    for (std::size_t index : order) {
-        const HostContact& contact = contacts[index].host;
-        const std::string key =
-            std::to_string(contact.band.size()) + ":" + contact.band + contact.mode;
-        const uint64_t bandMode = bandModes.emplace(key, bandModes.size()).first->second;
-        StationRepeats& station = stations[contact.call];
-        const RepeatConflict conflict =
-            station.judge(bandMode, minutesSinceOleEpoch(contacts[index].when));
-        if (conflict.found) {
-            findings.push_back({index, conflict.earlier, conflict.verdict.tooEarly,
-                                conflict.verdict.minutesToWait});
-        }
-        int64_t minute = 0;
-        const bool timed = storedMinutes(contact.time, minute);
-        station.add(bandMode, timed, minute, index);
-    }
-    return findings;
+    return auditContacts(auditContactsOf(contacts), order);
 }
