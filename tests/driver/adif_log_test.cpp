@@ -179,6 +179,12 @@ TEST(AdifLog, EveryRowReadsAsExpected)
     }
 }
 
+TEST(AdifLog, RepairedCountsRecordsNotTheHeader)
+{
+    EXPECT_EQ(loadLogText("log\n" + Q + "<EOR>\n" + Q2 + "<EOR>").repaired, 1u);
+    EXPECT_EQ(loadLogText("log\n" + Q + "<EOR>").repaired, 0u);
+}
+
 TEST(AdifLog, FrequencyTextConvertsExactly)
 {
     const struct {

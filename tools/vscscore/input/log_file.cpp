@@ -66,7 +66,9 @@ LoadedLog loadLogText(const std::string& bytes)
     std::vector<std::pair<std::size_t, std::string>> readerNotes;
     for (const AdifNote& note : adif.repairs) {
         readerNotes.emplace_back(note.record, named(note.record) + ": " + note.text);
-        repaired.push_back(note.record);
+        if (note.record != 0) {  // the header is no record of the count
+            repaired.push_back(note.record);
+        }
     }
     messages.insert(messages.begin(), std::make_move_iterator(readerNotes.begin()),
                     std::make_move_iterator(readerNotes.end()));
