@@ -185,6 +185,7 @@ endif()
 stats_test(driver_tests SOURCES
     ${TESTS}/driver/adif_log_test.cpp
     ${TESTS}/driver/export_read_back_test.cpp
+    ${TESTS}/driver/freed_memory_test.cpp
     ${TESTS}/driver/lint_rules_test.cpp
     ${TESTS}/driver/log_audit_test.cpp
     ${TESTS}/driver/packed_contacts_test.cpp

@@ -2,6 +2,9 @@
 // on their own.
 #include "freed_memory.h"
 
+// Any C library header says whether this is glibc; without one, __GLIBC__ is never defined.
+#include <cstdlib>
+
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
