@@ -69,6 +69,13 @@ TEST(PackedContacts, GivesBackEveryField)
     for (std::size_t i : {44u, 3u, 17u, 18u, 16u, 0u, 31u, 2u}) {
         EXPECT_EQ(want[i], text(packed.at(i))) << "out of order, contact " << i;
     }
+    // Set aside on disk while the plug-in writes, and taken back whole.
+    if (packed.setAside()) {
+        ASSERT_TRUE(packed.takeBack());
+    }
+    for (std::size_t i : {7u, 44u, 0u}) {
+        EXPECT_EQ(want[i], text(packed.at(i))) << "after setting aside, contact " << i;
+    }
 }
 
 }  // namespace

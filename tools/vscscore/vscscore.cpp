@@ -9,6 +9,7 @@
 #include "console_text.h"
 #include "crosscheck_command.h"
 #include "exit_status.h"
+#include "freed_memory.h"
 #include "help.h"
 #include "log_file.h"
 #include "messages.h"
@@ -65,6 +66,7 @@ DateRecord firstContactDay(const LoadedLog& log)
 
 int main(int argc, char** argv)
 {
+    returnLargeBlocksAtOnce();
     setUpConsole();
     // getopt_long wants char**: the UTF-8 arguments, argv[argc] null as ever.
     std::vector<std::string> texts = utf8Arguments(argc, argv);

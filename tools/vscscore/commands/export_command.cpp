@@ -141,7 +141,7 @@ int exportCommand(const CommandContext& context)
     }
     // The log's contacts stay in memory while the plug-in holds its own copy and writes the
     // file: packed, they take a fraction of the room.
-    const PackedContacts contacts = packContacts(context.log->contacts);
+    PackedContacts contacts = packContacts(context.log->contacts);
     returnFreedMemory();
     PluginSession session(context);
     if (!session.load()) {
@@ -157,6 +157,9 @@ int exportCommand(const CommandContext& context)
     }
     const FileIdentity before = fileIdentity(name);
     session.feedLog(1, contacts);
+    // While the plug-in writes, its store and the file it builds are the program's peak: the
+    // packed contacts wait on disk where they can.
+    contacts.setAside();
     int score = 0;
     const std::string report = session.requestResult(score);
     const FileIdentity after = fileIdentity(name);
@@ -190,5 +193,10 @@ int exportCommand(const CommandContext& context)
     // Its store is not needed for the read-back; it would only double the peak.
     session.unload();
     returnFreedMemory();
+    if (!contacts.takeBack()) {
+        say("the log's contacts, kept in a temporary file while the plug-in wrote, could not "
+            "be read again; " + name + " was written but not read back");
+        return Errors;
+    }
     return readBack(context, contacts, name, call);
 }

@@ -4,6 +4,7 @@
 #include "packed_contacts.h"
 
 #include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -78,6 +79,34 @@ void PackedContacts::shrink()
 {
     bytes_.shrink_to_fit();
     blockStarts_.shrink_to_fit();
+}
+
+bool PackedContacts::setAside()
+{
+    std::unique_ptr<std::FILE, FileCloser> file(std::tmpfile());
+    if (!file || std::fwrite(bytes_.data(), 1, bytes_.size(), file.get()) != bytes_.size() ||
+        std::fflush(file.get()) != 0) {
+        return false;
+    }
+    aside_ = std::move(file);
+    asideSize_ = bytes_.size();
+    std::string().swap(bytes_);  // assigning an empty string would keep the room
+    return true;
+}
+
+bool PackedContacts::takeBack()
+{
+    if (!aside_) {
+        return true;
+    }
+    std::string bytes(asideSize_, '\0');
+    const bool whole = std::fseek(aside_.get(), 0, SEEK_SET) == 0 &&
+                       std::fread(&bytes[0], 1, bytes.size(), aside_.get()) == bytes.size();
+    if (whole) {
+        bytes_ = std::move(bytes);
+        aside_.reset();
+    }
+    return whole;
 }
 
 LogContact PackedContacts::at(std::size_t index) const

@@ -3,3 +3,8 @@
 #pragma once
 
 void returnFreedMemory();
+
+// Large blocks get mappings of their own, given back the moment they are freed. glibc would
+// otherwise learn from the log's large freed blocks to keep later ones in its heap, where the
+// plug-in's export strands them beside its store. Called once, before anything is read.
+void returnLargeBlocksAtOnce();

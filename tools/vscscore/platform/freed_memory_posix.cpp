@@ -15,3 +15,11 @@ void returnFreedMemory()
     malloc_trim(0);
 #endif
 }
+
+void returnLargeBlocksAtOnce()
+{
+#ifdef __GLIBC__
+    // glibc's own starting threshold; setting it at all keeps it from rising.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
+}

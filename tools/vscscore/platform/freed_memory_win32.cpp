@@ -7,3 +7,8 @@ void returnFreedMemory()
 {
     _heapmin();
 }
+
+void returnLargeBlocksAtOnce()
+{
+    // The Windows heap maps large blocks apart and frees them at once as it is.
+}
