@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <exception>
 
 FileRead readWholeFile(const std::string& path, std::string& bytes)
 {
@@ -14,6 +15,19 @@ FileRead readWholeOpenFile(std::FILE* file, std::string& bytes)
     bytes.clear();
     if (file == nullptr) {
         return FileRead::CannotOpen;
+    }
+    // Room for the whole file at once where its size can be told: grown chunk by chunk, a
+    // large file is copied again at every step.
+    // The size is a hint only: a folder opened as a file tells the largest size there is.
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        const long size = std::ftell(file);
+        std::rewind(file);
+        try {
+            if (size > 0) {
+                bytes.reserve(static_cast<std::size_t>(size));
+            }
+        } catch (const std::exception&) {
+        }
     }
     char chunk[65536];
     std::size_t count = 0;
