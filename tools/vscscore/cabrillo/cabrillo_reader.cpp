@@ -202,6 +202,7 @@ std::string_view CabrilloText::lineText(std::size_t index) const
 std::vector<std::string> qsoWords(const std::string& value)
 {
     std::vector<std::string> result;
+    result.reserve(QsoColumnCount + 1);  // a QSO line's words, with a transmitter ID
     std::size_t at = value.find_first_not_of(Blanks);
     while (at != std::string::npos) {
         const std::size_t end = value.find_first_of(Blanks, at);

@@ -10,7 +10,6 @@
 #include "export_read_back.h"
 #include "file_bytes.h"
 #include "file_identity.h"
-#include "freed_memory.h"
 #include "kept_copy.h"
 #include "packed_contacts.h"
 #include "lint_command.h"
@@ -73,7 +72,6 @@ int readBack(const CommandContext& context, const PackedContacts& contacts,
     // The file is split into lines once; lint and the comparison both read that.
     CabrilloFile cabrillo = readCabrillo(std::move(bytes));
     const LintReport lint = lintCabrillo(cabrillo.text, context.period);
-    returnFreedMemory();
     // The operator may change the callsign in the header form; the lines follow it.
     const std::string* own = cabrilloHeader(cabrillo, "CALLSIGN");
     std::vector<std::string> problems = cabrillo.problems;
@@ -142,7 +140,6 @@ int exportCommand(const CommandContext& context)
     // The log's contacts stay in memory while the plug-in holds its own copy and writes the
     // file: packed, they take a fraction of the room.
     PackedContacts contacts = packContacts(context.log->contacts);
-    returnFreedMemory();
     PluginSession session(context);
     if (!session.load()) {
         return NoPlugin;
@@ -192,7 +189,6 @@ int exportCommand(const CommandContext& context)
     }
     // Its store is not needed for the read-back; it would only double the peak.
     session.unload();
-    returnFreedMemory();
     if (!contacts.takeBack()) {
         say("the log's contacts, kept in a temporary file while the plug-in wrote, could not "
             "be read again; " + name + " was written but not read back");

@@ -132,11 +132,19 @@ bool readDateTime(const std::string& date, const std::string& time, DateTimePart
         time.size() != 4 || !digitsOnly(time)) {
         return false;
     }
-    parts.year = std::stoi(date.substr(0, 4));
-    parts.month = std::stoi(date.substr(5, 2));
-    parts.day = std::stoi(date.substr(8, 2));
-    parts.hour = std::stoi(time.substr(0, 2));
-    parts.minute = std::stoi(time.substr(2, 2));
+    // Digits only, checked above: read by hand, as every QSO line comes here.
+    const auto number = [](const std::string& text, std::size_t at, std::size_t count) {
+        int value = 0;
+        for (std::size_t i = at; i < at + count; ++i) {
+            value = value * 10 + (text[i] - '0');
+        }
+        return value;
+    };
+    parts.year = number(date, 0, 4);
+    parts.month = number(date, 5, 2);
+    parts.day = number(date, 8, 2);
+    parts.hour = number(time, 0, 2);
+    parts.minute = number(time, 2, 2);
     double value = 0.0;
     DateTimeParts check;
     return parts.hour < 24 && parts.minute < 60 && makeOleDate(parts, value) &&
@@ -196,7 +204,7 @@ public:
                          [](const LintFinding& a, const LintFinding& b) {
                              return a.line < b.line;
                          });
-        return report_;
+        return std::move(report_);  // a long log's findings are not copied
     }
 
 private:
@@ -244,18 +252,18 @@ private:
                 error(number, "a tab; fields are separated by blanks");
             }
         }
-        const std::string text = trimmed(line);
+        const bool blank = line.find_first_not_of(Blanks) == std::string::npos;
         if (endLine_ != 0) {
             // Warning: robots stop reading at END-OF-LOG:, so what follows is left out, never
             // misread (a mail signature, a second copy); a human sees whether it mattered.
-            if (!text.empty() && !afterEndReported_) {
+            if (!blank && !afterEndReported_) {
                 warning(number, "text after END-OF-LOG: (line " + std::to_string(endLine_) +
                                     "); robots do not read it");
                 afterEndReported_ = true;
             }
             return;
         }
-        if (text.empty()) {
+        if (blank) {
             warning(number, "an empty line");
             return;
         }
@@ -267,7 +275,12 @@ private:
             error(number, "no tag; every line is TAG: value");
             return;
         }
-        tagLine(number, tag, trimmed(cabrilloLine.value));
+        // A QSO line is read word by word, blanks around it or not: no trimmed copy of each.
+        if (tag == QsoLineTag) {
+            tagLine(number, tag, cabrilloLine.value);
+        } else {
+            tagLine(number, tag, trimmed(cabrilloLine.value));
+        }
     }
 
     void tagLine(std::size_t number, const std::string& tag, const std::string& value)
@@ -461,10 +474,10 @@ private:
         points_ += exchangePoints(fields[ExchRcvdColumn]);
         sentCall(number, fields[OwnCallColumn]);
         if (modeRead) {
-            modesUsed_.emplace(upper(fields[ModeColumn]), number);
+            modesUsed_.try_emplace(upper(fields[ModeColumn]), number);
         }
         if (!band.empty()) {
-            bandsUsed_.emplace(band, number);
+            bandsUsed_.try_emplace(band, number);
             // Warning: robots score this contest's bands only and drop the contact, not the log.
             if (!isContestBand(band)) {
                 warning(number, "on " + bandName(band) + ", not one of this contest's bands: " +

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <unordered_map>
 
 #include "rules/repeat_index.h"
 
@@ -22,7 +21,11 @@ std::vector<AuditFinding> auditContacts(const std::vector<AuditContact>& contact
 {
     // Only the same station can refuse a contact, so each is judged against its station's
     // index, which finds the oldest refusing contact as a scan of them all would.
-    std::unordered_map<uint32_t, StationRepeats> stations;
+    uint32_t lastStation = 0;
+    for (const AuditContact& contact : contacts) {
+        lastStation = std::max(lastStation, contact.station);
+    }
+    std::vector<StationRepeats> stations(contacts.empty() ? 0 : std::size_t(lastStation) + 1);
     std::vector<AuditFinding> findings;
     for (std::size_t index : order) {
         const AuditContact& contact = contacts[index];

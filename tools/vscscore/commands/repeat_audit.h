@@ -9,7 +9,8 @@
 
 #include "scoring/ole_date.h"
 
-// The station and the band and mode are numbers the caller gives out, equal for equal texts.
+// The station and the band and mode are numbers the caller gives out, equal for equal texts;
+// stations are numbered from 0 up, as TextNumbers numbers them.
 struct AuditContact {
     std::size_t place = 0;  // the record or line number the findings name
     int64_t seconds = 0;    // since the date epoch: the order the log is replayed in

@@ -2,7 +2,8 @@
 
 uint32_t TextNumbers::number(const std::string& text)
 {
-    const auto found = numbers_.emplace(text, static_cast<uint32_t>(texts_.size()));
+    // try_emplace makes no node for a text already numbered: nearly every call.
+    const auto found = numbers_.try_emplace(text, static_cast<uint32_t>(texts_.size()));
     if (found.second) {
         texts_.push_back(text);
     }

@@ -1,8 +1,6 @@
-// Memory the driver has freed, given back to the system: the C library keeps freed blocks for
-// reuse, and the export's read-back needs room of another shape than the plug-in's store had.
+// Memory the driver frees, given back to the system: the export's read-back needs room of
+// another shape than the plug-in's store had, and the peak is the sum of what is kept.
 #pragma once
-
-void returnFreedMemory();
 
 // Large blocks get mappings of their own, given back the moment they are freed. glibc would
 // otherwise learn from the log's large freed blocks to keep later ones in its heap, where the

@@ -1,5 +1,5 @@
-// glibc keeps freed memory inside its heap until asked; other C libraries give it back or not
-// on their own.
+// glibc raises its threshold for mapping a block apart each time it frees a mapped one; other
+// C libraries keep to theirs.
 #include "freed_memory.h"
 
 // Any C library header says whether this is glibc; without one, __GLIBC__ is never defined.
@@ -8,13 +8,6 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
-
-void returnFreedMemory()
-{
-#ifdef __GLIBC__
-    malloc_trim(0);
-#endif
-}
 
 void returnLargeBlocksAtOnce()
 {

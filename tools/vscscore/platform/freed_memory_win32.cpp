@@ -1,14 +1,4 @@
-// The C runtime's heap gives its unused pages back on request.
+// The Windows heap maps large blocks apart and frees them at once as it is.
 #include "freed_memory.h"
 
-#include <malloc.h>
-
-void returnFreedMemory()
-{
-    _heapmin();
-}
-
-void returnLargeBlocksAtOnce()
-{
-    // The Windows heap maps large blocks apart and frees them at once as it is.
-}
+void returnLargeBlocksAtOnce() {}
