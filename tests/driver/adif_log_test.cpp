@@ -8,10 +8,13 @@
 namespace {
 
 // call|date time|Hz|band|mode|rst sent|rst rcvd|exch sent|exch rcvd, ";" between contacts.
+// Read whole or packed, the same.
 std::string contactsOf(const LoadedLog& log)
 {
     std::string text;
-    for (const LogContact& c : log.contacts) {
+    const bool packed = log.contacts.empty();
+    for (std::size_t i = 0; i < log.contactCount; ++i) {
+        const LogContact c = packed ? log.packed.at(i) : log.contacts[i];
         const HostContact& h = c.host;
         text += (text.empty() ? "" : ";") + h.call + "|" +
                 formatDateRecord(h.time, "%Y-%m-%d %H:%M:%S") + "|" +
@@ -171,6 +174,7 @@ TEST(AdifLog, EveryRowReadsAsExpected)
     for (const Row& row : Rows) {
         const LoadedLog log = loadLogText(row.file);
         EXPECT_EQ(contactsOf(log), row.contacts) << row.name;
+        EXPECT_EQ(contactsOf(loadLogText(row.file, LogForm::Packed)), row.contacts) << row.name;
         EXPECT_EQ(linesOf(log.messages), row.messages) << row.name;
         EXPECT_TRUE(row.warnings == "-" || linesOf(log.warnings) == row.warnings)
             << row.name << ": " << linesOf(log.warnings);

@@ -20,11 +20,11 @@
 namespace {
 
 // Reads the log named first; false after saying why it cannot be scored.
-bool readLog(const Options& options, LoadedLog& log)
+bool readLog(const Options& options, LogForm form, LoadedLog& log)
 {
     const std::string& path = options.operands[0];
     std::string readError;
-    if (!loadLogFile(path, log, readError)) {
+    if (!loadLogFile(path, log, readError, form)) {
         say(readError);
         return false;
     }
@@ -36,26 +36,26 @@ bool readLog(const Options& options, LoadedLog& log)
     }
     log.messages = std::vector<std::string>();
     log.warnings = std::vector<std::string>();
-    if (log.contacts.empty() && log.skipped > 0) {
+    if (log.contactCount == 0 && log.skipped > 0) {
         say(path + ": no contact could be read, " + counted(log.skipped, "record") +
             " skipped; nothing is scored or written");
         return false;
     }
-    if (log.contacts.empty() && options.date.empty()) {
+    if (log.contactCount == 0 && options.date.empty()) {
         say(path + ": no contacts; give --date to score an empty log");
         return false;
     }
     if (!options.callGiven && log.stationCall.empty()) {
         say(path + ": no STATION_CALLSIGN or OPERATOR in the log; give --call");
     }
-    say(path + ": " + counted(log.contacts.size(), "contact") + " read");
+    say(path + ": " + counted(log.contactCount, "contact") + " read");
     return true;
 }
 
 // The first contact's day, for a log scored without --date.
 DateRecord firstContactDay(const LoadedLog& log)
 {
-    DateTimeParts day = log.contacts.front().when;
+    DateTimeParts day = log.firstWhen;
     day.hour = day.minute = day.second = 0;
     double value = 0.0;
     makeOleDate(day, value);
@@ -108,10 +108,10 @@ int main(int argc, char** argv)
     }
 
     LoadedLog log;
-    if (!readLog(options, log)) {
+    if (!readLog(options, command.packsLog ? LogForm::Packed : LogForm::Contacts, log)) {
         return BadLog;
     }
-    if (options.date.empty() && !log.contacts.empty()) {
+    if (options.date.empty() && log.contactCount > 0) {
         context.title = firstContactDay(log);
     }
     context.log = &log;

@@ -11,6 +11,7 @@ struct Command {
     const char* operands;      // as the usage message names them
     std::size_t operandCount;  // exactly this many
     bool readsLog;             // the first operand is an ADIF log, read before the command runs
+    bool packsLog;             // ... its contacts packed as they are read, not kept whole
     bool reportOptions;        // takes --off-time and --html
     CommandRun run;
 };

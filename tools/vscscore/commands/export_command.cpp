@@ -129,7 +129,7 @@ int readBack(const CommandContext& context, const PackedContacts& contacts,
 int exportCommand(const CommandContext& context)
 {
     const std::string name = cabrilloFileBase(stationCall(context)) + ".cbr";
-    if (emptyLogRefused(context.log->contacts.empty(), name)) {
+    if (emptyLogRefused(context.log->contactCount == 0, name)) {
         return BadLog;
     }
     if (isSymbolicLinkUtf8(name)) {
@@ -138,8 +138,8 @@ int exportCommand(const CommandContext& context)
         return Errors;
     }
     // The log's contacts stay in memory while the plug-in holds its own copy and writes the
-    // file: packed, they take a fraction of the room.
-    PackedContacts contacts = packContacts(context.log->contacts);
+    // file: packed as they were read, they take a fraction of the room.
+    PackedContacts& contacts = context.log->packed;
     PluginSession session(context);
     if (!session.load()) {
         return NoPlugin;

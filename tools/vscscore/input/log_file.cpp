@@ -21,16 +21,19 @@ std::string named(std::size_t record)
 
 }  // namespace
 
-LoadedLog loadLogText(const std::string& bytes)
+LoadedLog loadLogText(const std::string& bytes, LogForm form)
 {
     LoadedLog log;
     // Room for every contact at once: a growing vector would hold two copies at its peak.
     log.recordEnds = countRecordEnds(bytes);
-    log.contacts.reserve(log.recordEnds);
+    const bool packed = form == LogForm::Packed;
+    if (!packed) {
+        log.contacts.reserve(log.recordEnds);
+    }
     std::vector<std::size_t> repaired;  // record numbers, one for every repair
     std::vector<std::pair<std::size_t, std::string>> messages;  // in record order at the end
     // Each record becomes its contact as it is read: the fields are not kept beside the log.
-    const AdifRecordSink take = [&log, &messages, &repaired](AdifRecord&& record) {
+    const AdifRecordSink take = [&log, &messages, &repaired, packed](AdifRecord&& record) {
         LogContact contact;
         std::string error;
         std::vector<std::string> repairs;
@@ -59,7 +62,14 @@ LoadedLog loadLogText(const std::string& bytes)
                                            : op != nullptr                         ? *op
                                                                                    : std::string());
         }
-        log.contacts.push_back(std::move(contact));
+        if (log.contactCount++ == 0) {
+            log.firstWhen = contact.when;
+        }
+        if (packed) {
+            log.packed.add(contact);
+        } else {
+            log.contacts.push_back(std::move(contact));
+        }
     };
     const AdifLog adif = readAdifRecords(bytes, take);
     // Within a record, what the reader repaired comes before what the contact made of it.
@@ -86,10 +96,11 @@ LoadedLog loadLogText(const std::string& bytes)
     log.repaired = static_cast<std::size_t>(
         std::unique(repaired.begin(), repaired.end()) - repaired.begin());
     log.contacts.shrink_to_fit();
+    log.packed.shrink();
     return log;
 }
 
-bool loadLogFile(const std::string& path, LoadedLog& log, std::string& error)
+bool loadLogFile(const std::string& path, LoadedLog& log, std::string& error, LogForm form)
 {
     std::string bytes;
     if (!readFileBytes(path, bytes, error)) {
@@ -100,6 +111,6 @@ bool loadLogFile(const std::string& path, LoadedLog& log, std::string& error)
         error = path + ": not an ADIF file (" + notAdif + ")";
         return false;
     }
-    log = loadLogText(bytes);
+    log = loadLogText(bytes, form);
     return true;
 }

@@ -8,9 +8,13 @@
 
 #include "adif_contact.h"
 #include "contact_warnings.h"
+#include "packed_contacts.h"
 
 struct LoadedLog {
-    std::vector<LogContact> contacts;
+    std::vector<LogContact> contacts;  // empty when read packed
+    PackedContacts packed;             // the contacts, when read packed
+    std::size_t contactCount = 0;
+    DateTimeParts firstWhen;  // of the first contact in the file
     std::string stationCall;  // STATION_CALLSIGN, else OPERATOR, of the first record with one
     std::size_t skipped = 0;
     std::size_t repaired = 0;     // records read after a repair
@@ -22,7 +26,10 @@ struct LoadedLog {
     std::size_t warned = 0;
 };
 
-LoadedLog loadLogText(const std::string& bytes);
+enum class LogForm { Contacts, Packed };
+
+LoadedLog loadLogText(const std::string& bytes, LogForm form = LogForm::Contacts);
 
 // False with a one-line reason when the file cannot be read or is no ADIF file.
-bool loadLogFile(const std::string& path, LoadedLog& log, std::string& error);
+bool loadLogFile(const std::string& path, LoadedLog& log, std::string& error,
+                 LogForm form = LogForm::Contacts);

@@ -139,14 +139,3 @@ LogContact PackedContacts::at(std::size_t index) const
     nextStart_ = at;
     return contact;
 }
-
-PackedContacts packContacts(std::vector<LogContact>& contacts)
-{
-    PackedContacts packed;
-    for (const LogContact& contact : contacts) {
-        packed.add(contact);
-    }
-    contacts = std::vector<LogContact>();
-    packed.shrink();
-    return packed;
-}

@@ -42,6 +42,3 @@ private:
     mutable std::size_t nextIndex_ = 0;
     mutable std::size_t nextStart_ = 0;
 };
-
-// The log's contacts, packed; the vector's room is given back.
-PackedContacts packContacts(std::vector<LogContact>& contacts);
