@@ -2,6 +2,7 @@
 // reported as skipped, once, and the log built from it drops nothing unannounced.
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "../fuzz_check.h"
@@ -55,5 +56,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     }
     fuzzCheck(log.repaired <= numbered, "more records repaired than there are",
               std::to_string(log.repaired));
+
+    // The export reads the log packed: the same contacts, field for field.
+    const LoadedLog packed = loadLogText(bytes, LogForm::Packed);
+    fuzzCheck(packed.contactCount == log.contacts.size() &&
+                  packed.packed.size() == log.contacts.size(),
+              "the packed log holds another number of contacts");
+    const auto fields = [](const LogContact& c) {
+        const HostContact& h = c.host;
+        return std::tie(c.record, c.when.year, c.when.month, c.when.day, c.when.hour,
+                        c.when.minute, c.when.second, h.call, h.frequencyHz, h.mode, h.rstSent,
+                        h.rstRcvd, h.exchSent, h.exchRcvd, h.aux1, h.aux2, h.band);
+    };
+    for (std::size_t i = 0; i < log.contacts.size(); ++i) {
+        const LogContact back = packed.packed.at(i);
+        fuzzCheck(fields(back) == fields(log.contacts[i]), "a packed contact reads back otherwise",
+                  std::to_string(i));
+    }
     return 0;
 }
