@@ -22,10 +22,10 @@ for n in "$@"; do
     for shape in ${STATS_BENCH_SHAPES:-steady days stray one}; do
         rm -f Q9VSC.cbr Q9VSC.cbr~
         case $shape in
-            one) awk -v n="$n" -v one=1 -f "$here/driver_log.awk" >log.adi ;;
-            days) awk -v n="$n" -v days=300 -f "$here/driver_log.awk" >log.adi ;;
-            stray) awk -v n="$n" -v stray=1 -f "$here/driver_log.awk" >log.adi ;;
-            *) awk -v n="$n" -f "$here/driver_log.awk" >log.adi ;;
+            one) awk -v n="$n" -v one=1 -f "$here/civil_date.awk" -f "$here/driver_log.awk" >log.adi ;;
+            days) awk -v n="$n" -v days=300 -f "$here/civil_date.awk" -f "$here/driver_log.awk" >log.adi ;;
+            stray) awk -v n="$n" -v stray=1 -f "$here/civil_date.awk" -f "$here/driver_log.awk" >log.adi ;;
+            *) awk -v n="$n" -f "$here/civil_date.awk" -f "$here/driver_log.awk" >log.adi ;;
         esac
         bytes=$(wc -c <log.adi)
         for command in ${STATS_BENCH_COMMANDS:-score export lint audit report}; do

@@ -3,26 +3,14 @@
 # so the log holds exact repeats and contacts made too early. days spreads them evenly over
 # that many days instead; stray adds one more contact a year after the last. one works a single
 # station, half the log on 20 m, then half on 15 m 11 minutes later: the repeat rule's worst case.
-# Usage: awk -v n=200000 [-v days=300] [-v stray=1] [-v one=1] -f driver_log.awk >log.adi
+# Usage: awk -v n=200000 [-v days=300] [-v stray=1] [-v one=1] -f civil_date.awk
+#            -f driver_log.awk >log.adi
 function field(name, value) {
     printf "<%s:%d>%s", name, length(value), value
 }
-# Days since 2025-02-15 as YYYYMMDD (civil calendar from days since 1970-01-01).
-function date(day,    z, era, doe, yoe, doy, mp, d, m, y) {
-    z = day + 20134 + 719468
-    era = int(z / 146097)
-    doe = z - era * 146097
-    yoe = int((doe - int(doe / 1460) + int(doe / 36524) - int(doe / 146096)) / 365)
-    doy = doe - (365 * yoe + int(yoe / 4) - int(yoe / 100))
-    mp = int((5 * doy + 2) / 153)
-    d = doy - int((153 * mp + 2) / 5) + 1
-    m = mp < 10 ? mp + 3 : mp - 9
-    y = yoe + era * 400 + (m <= 2)
-    return sprintf("%04d%02d%02d", y, m, d)
-}
 function contact(second, k, b, mode) {
     field("CALL", sprintf("Q%dB%04d", k % 10, k))
-    field("QSO_DATE", date(int(second / 86400)))
+    field("QSO_DATE", civilDate(20134 + int(second / 86400)))
     second %= 86400
     field("TIME_ON", sprintf("%02d%02d%02d", int(second / 3600), int(second / 60) % 60,
                              second % 60))

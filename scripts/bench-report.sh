@@ -15,53 +15,11 @@ rm -rf build/bench-report
 mkdir -p build/bench-report/Plugins
 cd build/bench-report
 
-# Stations from a pool of 40 000, so that some are worked again; a band change now and then.
-# days: the span the contacts are spread over; stray: one more contact a year after the last.
+# A log in a shape (bench/report_log.awk): the days it spans, and whether one stray contact
+# follows a year later.
 generate() {
-    awk -v n="$contacts" -v days="$1" -v stray="$2" 'function field(name, value) {
-        return "<" name ":" length(value) ">" value " "
-    }
-    # Days since 1970-01-01 as YYYYMMDD (civil calendar).
-    function date(z,    era, doe, yoe, doy, mp, d, m, y) {
-        z += 719468
-        era = int(z / 146097)
-        doe = z - era * 146097
-        yoe = int((doe - int(doe / 1460) + int(doe / 36524) - int(doe / 146096)) / 365)
-        doy = doe - (365 * yoe + int(yoe / 4) - int(yoe / 100))
-        mp = int((5 * doy + 2) / 153)
-        d = doy - int((153 * mp + 2) / 5) + 1
-        m = mp < 10 ? mp + 3 : mp - 9
-        y = yoe + era * 400 + (m <= 2)
-        return sprintf("%04d%02d%02d", y, m, d)
-    }
-    function contact(second, b,    time, call) {
-        time = sprintf("%02d%02d%02d", int(second % 86400 / 3600), int(second / 60) % 60,
-                       second % 60)
-        call = sprintf("Q%d%c%c%c", int(rand() * 10), 65 + int(rand() * 26),
-                       65 + int(rand() * 26), 65 + int(rand() * 60) % 26)
-        printf "%s%s%s%s%s%s%s%s<EOR>\n", field("CALL", call),
-            field("QSO_DATE", date(20134 + int(second / 86400))), field("TIME_ON", time),
-            field("BAND", band[b] "m"), field("FREQ", mhz[b]),
-            field("MODE", rand() < 0.5 ? "CW" : "SSB"),
-            field("SRX_STRING", 1 + int(rand() * 10)), field("STATION_CALLSIGN", "Q9VSC")
-    }
-    BEGIN {
-        srand(19)
-        split("160 80 40 20 15 10", band, " ")
-        split("1.83 3.55 7.02 14.05 21.05 28.05", mhz, " ")
-        print "generated for the report benchmark"
-        print "<EOH>"
-        b = 3
-        for (i = 0; i < n; ++i) {
-            if (rand() < 0.02) {
-                b = 1 + int(rand() * 6)
-            }
-            contact(int(i * days * 86400 / n), b)
-        }
-        if (stray) {
-            contact((days + 365) * 86400 + 3600, 4)
-        }
-    }'
+    awk -v n="$contacts" -v days="$1" -v stray="$2" -f ../../bench/civil_date.awk \
+        -f ../../bench/report_log.awk
 }
 
 nproc
