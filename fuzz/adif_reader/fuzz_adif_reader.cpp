@@ -59,8 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 
     // The export reads the log packed: the same contacts, field for field.
     const LoadedLog packed = loadLogText(bytes, LogForm::Packed);
-    fuzzCheck(packed.contactCount == log.contacts.size() &&
-                  packed.packed.size() == log.contacts.size(),
+    fuzzCheck(packed.contacts.empty() && packed.packed.size() == log.contacts.size(),
               "the packed log holds another number of contacts");
     const auto fields = [](const LogContact& c) {
         const HostContact& h = c.host;

@@ -13,7 +13,7 @@ std::string contactsOf(const LoadedLog& log)
 {
     std::string text;
     const bool packed = log.contacts.empty();
-    for (std::size_t i = 0; i < log.contactCount; ++i) {
+    for (std::size_t i = 0; i < log.contactCount(); ++i) {
         const LogContact c = packed ? log.packed.at(i) : log.contacts[i];
         const HostContact& h = c.host;
         text += (text.empty() ? "" : ";") + h.call + "|" +

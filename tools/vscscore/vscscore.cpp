@@ -36,26 +36,26 @@ bool readLog(const Options& options, LogForm form, LoadedLog& log)
     }
     log.messages = std::vector<std::string>();
     log.warnings = std::vector<std::string>();
-    if (log.contactCount == 0 && log.skipped > 0) {
+    if (log.contactCount() == 0 && log.skipped > 0) {
         say(path + ": no contact could be read, " + counted(log.skipped, "record") +
             " skipped; nothing is scored or written");
         return false;
     }
-    if (log.contactCount == 0 && options.date.empty()) {
+    if (log.contactCount() == 0 && options.date.empty()) {
         say(path + ": no contacts; give --date to score an empty log");
         return false;
     }
     if (!options.callGiven && log.stationCall.empty()) {
         say(path + ": no STATION_CALLSIGN or OPERATOR in the log; give --call");
     }
-    say(path + ": " + counted(log.contactCount, "contact") + " read");
+    say(path + ": " + counted(log.contactCount(), "contact") + " read");
     return true;
 }
 
 // The first contact's day, for a log scored without --date.
 DateRecord firstContactDay(const LoadedLog& log)
 {
-    DateTimeParts day = log.firstWhen;
+    DateTimeParts day = log.firstWhen();
     day.hour = day.minute = day.second = 0;
     double value = 0.0;
     makeOleDate(day, value);
@@ -111,7 +111,7 @@ int main(int argc, char** argv)
     if (!readLog(options, command.packsLog ? LogForm::Packed : LogForm::Contacts, log)) {
         return BadLog;
     }
-    if (options.date.empty() && log.contactCount > 0) {
+    if (options.date.empty() && log.contactCount() > 0) {
         context.title = firstContactDay(log);
     }
     context.log = &log;

@@ -163,16 +163,6 @@ void readLine(std::size_t number, const char* begin, const char* stop, LineEnd e
 
 }  // namespace
 
-bool CabrilloLines::next(CabrilloLine& line)
-{
-    CabrilloSpan span;
-    if (!spans_.next(span)) {
-        return false;
-    }
-    readLine(span.number, span.begin, span.stop, span.end, line);
-    return true;
-}
-
 CabrilloText::CabrilloText(std::string bytes) : bytes_(std::move(bytes))
 {
     CabrilloSpans spans(bytes_);
@@ -210,16 +200,6 @@ std::vector<std::string> qsoWords(const std::string& value)
         at = end == std::string::npos ? end : value.find_first_not_of(Blanks, end);
     }
     return result;
-}
-
-bool readQsoColumns(const std::string& value, QsoColumnValues& fields)
-{
-    QsoColumnViews views;
-    const bool complete = readQsoColumns(std::string_view(value), views);
-    for (std::size_t i = 0; i < QsoColumnCount; ++i) {
-        fields[i].assign(views[i]);
-    }
-    return complete;
 }
 
 bool readQsoColumns(std::string_view value, QsoColumnViews& fields)

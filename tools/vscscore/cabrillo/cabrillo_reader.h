@@ -52,20 +52,6 @@ private:
     bool byteOrderMark_ = false;
 };
 
-// The same lines, as text with the tag and value read.
-class CabrilloLines {
-public:
-    explicit CabrilloLines(const std::string& bytes) : spans_(bytes) {}
-
-    bool byteOrderMark() const { return spans_.byteOrderMark(); }
-
-    // The next line; false after the last.
-    bool next(CabrilloLine& line);
-
-private:
-    CabrilloSpans spans_;
-};
-
 // A file's lines split once and kept as places in its bytes, which it holds: what lint and the
 // export's read-back share, so that a file of a million lines is read and held once.
 class CabrilloText {
@@ -98,11 +84,10 @@ private:
 // A QSO line's value split into fields as robots read it: runs of blanks and tabs separate.
 std::vector<std::string> qsoWords(const std::string& value);
 
+using QsoColumnViews = std::array<std::string_view, QsoColumnCount>;
+
 // A QSO line's value read by the contest's columns (cabrillo/qso_columns.h), as the plug-in
 // lays them out: a field wider than its column pushes the rest right, so columns are found
-// from the values. False when the line does not fill its columns; the fields read are kept.
-bool readQsoColumns(const std::string& value, QsoColumnValues& fields);
-
-// The same, the fields as places in value.
-using QsoColumnViews = std::array<std::string_view, QsoColumnCount>;
+// from the values. False when the line does not fill its columns; the fields read are kept,
+// as places in value.
 bool readQsoColumns(std::string_view value, QsoColumnViews& fields);

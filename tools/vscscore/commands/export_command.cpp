@@ -129,7 +129,7 @@ int readBack(const CommandContext& context, const PackedContacts& contacts,
 int exportCommand(const CommandContext& context)
 {
     const std::string name = cabrilloFileBase(stationCall(context)) + ".cbr";
-    if (emptyLogRefused(context.log->contactCount == 0, name)) {
+    if (emptyLogRefused(context.log->contactCount() == 0, name)) {
         return BadLog;
     }
     if (isSymbolicLinkUtf8(name)) {

@@ -36,36 +36,19 @@ QsoColumnViews columnsOf(const CabrilloFile& file, std::size_t k)
     return fields;
 }
 
-bool sameFields(const QsoColumnViews& got, const CabrilloQso& want)
+// The expected line's fields as the file's lines are compared: places in its strings.
+QsoColumnViews columnsOf(const CabrilloQso& qso)
 {
+    QsoColumnViews fields;
     for (std::size_t i = 0; i < QsoColumnCount; ++i) {
-        if (got[i] != want.*ColumnMembers[i]) {
-            return false;
-        }
+        fields[i] = qso.*ColumnMembers[i];
     }
-    return true;
+    return fields;
 }
 
 bool fieldsBefore(const QsoColumnViews& a, const QsoColumnViews& b)
 {
-    for (std::size_t i = 0; i < QsoColumnCount; ++i) {
-        const int order = a[i].compare(b[i]);
-        if (order != 0) {
-            return order < 0;
-        }
-    }
-    return false;
-}
-
-bool fieldsBefore(const QsoColumnViews& a, const CabrilloQso& b)
-{
-    for (std::size_t i = 0; i < QsoColumnCount; ++i) {
-        const int order = a[i].compare(b.*ColumnMembers[i]);
-        if (order != 0) {
-            return order < 0;
-        }
-    }
-    return false;
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end());
 }
 
 std::string describe(const CabrilloQso& qso)
@@ -287,7 +270,7 @@ bool matchedInOrder(CabrilloFile& file, std::size_t count,
     }
     for (std::size_t i = 0; i < count; ++i) {
         const CabrilloQso want = expectedAt(i);
-        if (!sameFields(columnsOf(file, i), want)) {
+        if (columnsOf(file, i) != columnsOf(want)) {
             // The search matches the lines before this one to the same contacts again.
             return false;
         }
@@ -323,13 +306,15 @@ std::vector<std::string> compareQsos(CabrilloFile& file, std::size_t count,
     std::vector<std::size_t> missing;
     for (std::size_t i = 0; i < count; ++i) {
         const CabrilloQso want = expectedAt(i);
-        const auto group = std::lower_bound(sorted.begin(), sorted.end(), want,
-                                            [&columns](std::size_t k, const CabrilloQso& qso) {
-                                                return fieldsBefore(columns[k], qso);
-                                            });
+        const QsoColumnViews wanted = columnsOf(want);
+        const auto group = std::lower_bound(
+            sorted.begin(), sorted.end(), wanted,
+            [&columns](std::size_t k, const QsoColumnViews& fields) {
+                return fieldsBefore(columns[k], fields);
+            });
         const std::size_t start = static_cast<std::size_t>(group - sorted.begin());
         const std::size_t take = start < sorted.size() ? nextOfGroup[start] : start;
-        if (take < sorted.size() && sameFields(columns[sorted[take]], want)) {
+        if (take < sorted.size() && columns[sorted[take]] == wanted) {
             ++nextOfGroup[start];
             const std::size_t k = sorted[take];
             used[k] = true;

@@ -38,7 +38,12 @@ std::string contactText(const std::string& place, const LogContact& contact)
 
 std::vector<std::size_t> timeOrder(const std::vector<LogContact>& contacts)
 {
-    return timeOrder(auditContactsOf(contacts));
+    // The order needs the times only, not the stations numbered.
+    std::vector<AuditContact> times(contacts.size());
+    for (std::size_t i = 0; i < contacts.size(); ++i) {
+        times[i].seconds = timeOrderKey(contacts[i]);
+    }
+    return timeOrder(times);
 }
 
 std::vector<AuditFinding> auditLog(const std::vector<LogContact>& contacts)

@@ -62,9 +62,6 @@ LoadedLog loadLogText(const std::string& bytes, LogForm form)
                                            : op != nullptr                         ? *op
                                                                                    : std::string());
         }
-        if (log.contactCount++ == 0) {
-            log.firstWhen = contact.when;
-        }
         if (packed) {
             log.packed.add(contact);
         } else {

@@ -13,8 +13,6 @@
 struct LoadedLog {
     std::vector<LogContact> contacts;  // empty when read packed
     PackedContacts packed;             // the contacts, when read packed
-    std::size_t contactCount = 0;
-    DateTimeParts firstWhen;  // of the first contact in the file
     std::string stationCall;  // STATION_CALLSIGN, else OPERATOR, of the first record with one
     std::size_t skipped = 0;
     std::size_t repaired = 0;     // records read after a repair
@@ -24,6 +22,13 @@ struct LoadedLog {
     // read back as the operator meant (contactWarnings), and how many records have one.
     std::vector<std::string> warnings;
     std::size_t warned = 0;
+
+    std::size_t contactCount() const { return contacts.size() + packed.size(); }
+    // When the first contact in the file was made; there must be one.
+    DateTimeParts firstWhen() const
+    {
+        return contacts.empty() ? packed.at(0).when : contacts.front().when;
+    }
 };
 
 enum class LogForm { Contacts, Packed };
