@@ -2,13 +2,14 @@
 # Runs Windows programs under Wine, in a prefix private to the build tree: 32-bit Wine, or
 # 64-bit Wine with a first argument --win64.
 #   wine-run.sh PROGRAM [ARGS...]   run one program (starting and stopping Wine if need be)
-#   wine-run.sh --start             make the prefix if needed; start a display and a wineserver
-#                                   that stay up for a whole test run
+#   wine-run.sh --start [KEEPER]    make the prefix if needed; start a display and a wineserver
+#                                   that stay up for a whole test run, and the Windows program
+#                                   KEEPER, which holds Wine's desktop open until --stop
 #   wine-run.sh --stop              stop them
 #   wine-run.sh --probe             only check that this machine can run 32-bit programs
 # The prefix is $STATS_WINEPREFIX, by default build/windows/wineprefix (or build/windows64/...)
-# of this tree. Where the machine cannot run 32-bit x86 programs at all, every 32-bit mode says
-# so and exits 77 (skipped).
+# of this tree. Where 32-bit Wine cannot run (not installed, or a kernel that refuses 32-bit
+# programs), every 32-bit mode says why in one line and exits 77 (skipped).
 #
 # The rule for every test run here: nothing is preloaded into Wine. A preloaded library
 # (libfaketime, say) reaches only programs of the machine's own width: 32-bit Wine never sees
@@ -34,17 +35,24 @@ wine() {
 }
 
 probe() {
-    # Wine's loader is itself a program of its width.
-    if out=$("$loader" --version 2>&1); then
+    # Wine's loader is itself a program of its width. Where the 32-bit one cannot run, for
+    # whatever reason, the 32-bit tests are skipped (77) and the 64-bit build stands in; the
+    # 64-bit loader is required.
+    if [ ! -x "$loader" ]; then
+        why="$loader is not installed"
+    elif out=$("$loader" --version 2>&1); then
         return 0
+    else
+        case $out in
+            *"Exec format error"*) why="the kernel refuses 32-bit x86 programs" ;;
+            *) why="$loader does not start: $(printf '%s' "$out" | head -n 1)" ;;
+        esac
     fi
-    case $out in
-        *"Exec format error"*)
-            echo "wine-run: this machine cannot run 32-bit x86 programs (the kernel refuses them);" \
-                 "the 32-bit Windows tests are skipped here" >&2
-            exit 77 ;;
-    esac
-    echo "wine-run: $loader does not start: $out" >&2
+    if [ "$arch" = win32 ]; then
+        echo "wine-run: 32-bit Wine cannot run here ($why); the 32-bit Windows tests are skipped" >&2
+        exit 77
+    fi
+    echo "wine-run: 64-bit Wine cannot run here ($why)" >&2
     exit 1
 }
 
@@ -113,6 +121,9 @@ start() {
         DISPLAY=$(sed -n 1p "$session")
         export DISPLAY
         wine reg query 'HKCU\Software\Wine' </dev/null >/dev/null 2>&1 9>&- || true
+        if [ -n "$keeper" ]; then
+            "$loader" "$keeper" </dev/null >/dev/null 2>&1 9>&- &
+        fi
     ) 9>"$prefix.lock"
 }
 
@@ -134,14 +145,15 @@ refuse_preload() {
 
 case ${1:-} in
     --probe) probe ;;
-    --start) refuse_preload; start ;;
+    --start) refuse_preload; keeper=${2:-}; start ;;
     --stop) stop ;;
-    "") echo "usage: wine-run.sh [--win64] PROGRAM [ARGS...] | --start | --stop | --probe" >&2
+    "") echo "usage: wine-run.sh [--win64] PROGRAM [ARGS...] | --start [KEEPER] | --stop | --probe" >&2
         exit 2 ;;
     *)
         refuse_preload
         started_here=0
         if ! session_running; then
+            keeper=""
             start
             started_here=1
         fi
