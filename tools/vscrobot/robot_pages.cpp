@@ -101,7 +101,7 @@ std::string refusalPage(const Submission& submission)
     return page("Log refused",
                 "<p>Nothing was stored: the log has " + std::to_string(lint.errors) +
                     " error" + (lint.errors == 1 ? "" : "s") +
-                    ". Mend them and send the log again.</p>\n" + lines(findings, "findings"));
+                    ". Mend the log and send it again.</p>\n" + lines(findings, "findings"));
 }
 
 std::string logsPage(const std::vector<StoredLog>& logs, bool published)
