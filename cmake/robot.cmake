@@ -17,6 +17,7 @@ add_library(robot_logic STATIC
     ${ROBOT}/robot_contest.cpp
     ${ROBOT}/robot_options.cpp
     ${ROBOT}/robot_pages.cpp
+    ${ROBOT}/robot_say.cpp
     ${ROBOT}/robot_site.cpp
     ${ROBOT}/sha256_hex.cpp
     ${ROBOT}/sql_statement.cpp

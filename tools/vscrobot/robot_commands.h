@@ -2,6 +2,7 @@
 #pragma once
 
 #include "robot_options.h"
+#include "robot_say.h"
 
 int serveCommand(const RobotOptions& options);
 int submitCommand(const RobotOptions& options);
@@ -16,6 +17,3 @@ enum RobotStatus {
     RobotRefused = 5,
     RobotStoreFailed = 75,  // EX_TEMPFAIL: a mail server keeps the message and tries again
 };
-
-// Prints "vscrobot: TEXT" on standard error, the text made harmless.
-void robotSay(const std::string& text);

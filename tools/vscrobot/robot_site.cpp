@@ -7,6 +7,7 @@
 #include "folder_access.h"
 #include "log_store.h"
 #include "robot_pages.h"
+#include "robot_say.h"
 #include "submission.h"
 
 namespace {
@@ -130,6 +131,7 @@ HttpReply RobotSite::submit(const std::string& bytes, int64_t now)
         break;
     case Submission::Outcome::StoreFull:
     case Submission::Outcome::StoreFailed:
+        robotSay("not stored: " + s.why);
         reply = messageReply(503, "Not stored", "The log could not be stored now, and no "
                                                 "receipt was given. Send it again later.");
         reply.headers.emplace_back("Retry-After", "300");

@@ -4,7 +4,6 @@
 
 #include "folder_access.h"
 #include "robot_commands.h"
-#include "shown_text.h"
 
 namespace {
 
@@ -50,11 +49,6 @@ const char Help[] =
     "mail server keeps the message and tries again).\n";
 
 }  // namespace
-
-void robotSay(const std::string& text)
-{
-    std::fprintf(stderr, "vscrobot: %s\n", shownText(text).c_str());
-}
 
 int main(int argc, char** argv)
 {
