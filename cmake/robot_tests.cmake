@@ -9,3 +9,4 @@ stats_test(robot_tests SOURCES
 stats_add_test(robot_http sh ${ROBOT_TESTS}/robot_http.sh $<TARGET_FILE:vscrobot>)
 stats_add_test(robot_crash sh ${ROBOT_TESTS}/robot_crash.sh $<TARGET_FILE:vscrobot>)
 stats_add_test(robot_full_disk sh ${ROBOT_TESTS}/robot_full_disk.sh $<TARGET_FILE:vscrobot>)
+stats_add_test(robot_submit sh ${ROBOT_TESTS}/robot_submit.sh $<TARGET_FILE:vscrobot>)
