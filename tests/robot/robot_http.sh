@@ -30,7 +30,7 @@ row() {
 rm -rf site limited proxied early late idle
 make_log Q9VSC >good.cbr
 make_log Q9VSC 's/^CATEGORY-POWER: .*/CATEGORY-POWER: lo/' >bad.cbr
-make_log '<b>"Q1X&' >hostile.cbr
+make_log "$(printf '<b>"Q1X&\033')" >hostile.cbr
 : >empty.cbr
 printf 'START\000\001\002\377binary' >binary.cbr
 printf '\377\376S\000T\000A\000R\000T\000' >utf16.cbr
@@ -43,10 +43,12 @@ grep -q 'name="text"' body.html && grep -q 'type="submit"' body.html || {
     echo "FAIL (form): no text field or submit button"; fail=1; }
 row "receipt" 200 '<td id="receipt">1</td>' -F log=@good.cbr "${url}submit"
 grep -q '<td id="call">Q9VSC</td>' body.html || { echo "FAIL (receipt): no call"; fail=1; }
-row "pasted" 200 '<td id="replaces">receipt 1 ' -F "text=<good.cbr" "${url}submit"
+row "file field without a file name" 200 '<td id="replaces">receipt 1 ' \
+    -F "log=<good.cbr" "${url}submit"
+row "pasted" 200 '<td id="replaces">receipt 2 ' -F "text=<good.cbr" "${url}submit"
 row "lint errors" 422 '<li>error: line 7: CATEGORY-POWER: &quot;lo&quot; is not one of' \
     -F log=@bad.cbr "${url}submit"
-row "hostile call" 200 '<td id="call">&lt;B&gt;&quot;Q1X&amp;</td>' -F log=@hostile.cbr \
+row "hostile call" 200 '<td id="call">&lt;B&gt;&quot;Q1X&amp;\\x1b</td>' -F log=@hostile.cbr \
     "${url}submit"
 row "empty file" 400 'the file is empty' -F log=@empty.cbr "${url}submit"
 row "binary file" 415 'not a text file' -F log=@binary.cbr "${url}submit"
@@ -64,7 +66,8 @@ row "over the limit" 413 'larger than the limit of 2097152 bytes' -F log=@large.
 row "over the limit, chunked" 413 'larger than the limit' -H 'Transfer-Encoding: chunked' \
     -F log=@large.cbr "${url}submit"
 row "logs page" 200 '<tr><td>Q9VSC</td>' "${url}logs"
-grep -q '<table id="logs">' body.html && grep -q '<tr><td>&lt;B&gt;&quot;Q1X&amp;</td>' body.html ||
+grep -q '<table id="logs">' body.html &&
+    grep -q '<tr><td>&lt;B&gt;&quot;Q1X&amp;\\x1b</td>' body.html ||
     { echo "FAIL (logs page): table or escaped call missing"; fail=1; }
 row "no such page" 404 'There is no page' "${url}nothing"
 row "method" 405 'Only GET' -X PUT "${url}submit"
@@ -101,6 +104,7 @@ stop_server
 # The upload window's two ends.
 tomorrow=$(date -u -d tomorrow +%Y-%m-%d)
 start_server early --date "$tomorrow" || exit 1
+row "the form before the start" 200 "<strong>Uploads open at the contest's start" "$url"
 row "before the start" 403 "Uploads open at the contest's start, $tomorrow 00:00:00 UTC" \
     -F log=@good.cbr "${url}submit"
 stop_server

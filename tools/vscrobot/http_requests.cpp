@@ -86,11 +86,12 @@ std::string clientAddress(MHD_Connection* connection, const ServerSettings& sett
     return last;
 }
 
-MHD_Result formField(void* state, MHD_ValueKind, const char* key, const char* filename,
-                     const char*, const char*, const char* data, uint64_t, size_t size)
+// The file field, sent with a file name or (from a script) without one, and the pasted text.
+MHD_Result formField(void* state, MHD_ValueKind, const char* key, const char*, const char*,
+                     const char*, const char* data, uint64_t, size_t size)
 {
     auto* request = static_cast<Request*>(state);
-    if (std::strcmp(key, "log") == 0 && filename != nullptr) {
+    if (std::strcmp(key, "log") == 0) {
         request->fileSeen = true;
         request->file.append(data, size);
     } else if (std::strcmp(key, "text") == 0) {

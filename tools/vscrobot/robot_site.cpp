@@ -9,6 +9,7 @@
 #include "robot_pages.h"
 #include "robot_say.h"
 #include "submission.h"
+#include "utc_time.h"
 
 namespace {
 
@@ -61,6 +62,7 @@ HttpReply RobotSite::get(const std::string& path) const
         facts.period = periodText(contest_);
         facts.window = windowText(contest_.window);
         facts.maxBody = maxBody_;
+        facts.refusal = closed(nowSeconds());
         HttpReply reply;
         reply.body = formPage(facts);
         return reply;
