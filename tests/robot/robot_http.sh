@@ -134,6 +134,27 @@ case "$dropped" in
 1\ True|2\ True|3\ True) ;;
 *) echo "FAIL (idle client): after seconds, closed: $dropped"; fail=1 ;;
 esac
+# A client that trickles its body a byte at a time, never idle, is dropped after four
+# timeouts.
+dropped=$(python3 -c '
+import socket, sys, time
+s = socket.create_connection(("127.0.0.1", int(sys.argv[1])))
+s.sendall(b"POST /submit HTTP/1.1\r\nHost: x\r\nContent-Length: 100000\r\n"
+          b"Content-Type: multipart/form-data; boundary=bb\r\n\r\n--bb\r\n"
+          b"Content-Disposition: form-data; name=\"log\"; filename=\"a\"\r\n\r\n")
+start = time.time()
+closed = False
+while not closed and time.time() - start < 20:
+    time.sleep(0.5)
+    try:
+        s.sendall(b"x")
+    except OSError:
+        closed = True
+print("%.0f %s" % (time.time() - start, closed))' "$port")
+case "$dropped" in
+4\ True|5\ True|6\ True|7\ True|8\ True) ;;
+*) echo "FAIL (slow client): after seconds, closed: $dropped"; fail=1 ;;
+esac
 row "served after an idle client" 200 'name="log"' "$url"
 stop_server
 
