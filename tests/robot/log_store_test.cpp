@@ -35,6 +35,22 @@ void execute(const std::string& path, const std::string& sql)
     sqlite3_close(db);
 }
 
+std::vector<StoredLog> versions(LogStore& store)
+{
+    std::vector<StoredLog> logs;
+    std::string why;
+    EXPECT_TRUE(store.everyVersion(logs, why)) << why;
+    return logs;
+}
+
+std::vector<StoredLog> counting(LogStore& store, bool withBytes)
+{
+    std::vector<StoredLog> logs;
+    std::string why;
+    EXPECT_TRUE(store.counting(withBytes, logs, why)) << why;
+    return logs;
+}
+
 Submission submit(LogStore& store, const std::string& bytes, int64_t now = 1739577600)
 {
     return submitLog(store, bytes, ContestPeriod(), "web", now);
@@ -48,7 +64,7 @@ TEST(LogStore, EmptyFolderGetsEverySchemaStep)
     std::string why;
     ASSERT_TRUE(store.open(".", why)) << why;
     EXPECT_EQ(userVersion(storePath(".")), StoreVersion);
-    EXPECT_TRUE(store.everyVersion().empty());
+    EXPECT_TRUE(versions(store).empty());
 }
 
 TEST(LogStore, VersionOneDatabaseIsMigratedWithItsLogsFiguresDerived)
@@ -65,7 +81,7 @@ TEST(LogStore, VersionOneDatabaseIsMigratedWithItsLogsFiguresDerived)
     std::string why;
     ASSERT_TRUE(store.open(".", why)) << why;
     EXPECT_EQ(userVersion(storePath(".")), StoreVersion);
-    const std::vector<StoredLog> logs = store.counting(true);
+    const std::vector<StoredLog> logs = counting(store, true);
     ASSERT_EQ(logs.size(), 1u);
     EXPECT_EQ(logs[0].call, "Q1OLD");
     EXPECT_EQ(logs[0].bytes, bytes);
@@ -96,25 +112,24 @@ TEST(LogStore, ReplacedLogKeepsEveryEarlierVersion)
     std::string why;
     ASSERT_TRUE(store.open(".", why)) << why;
     const Submission first = submit(store, robot_test::cabrilloLog("Q9VSC"), 100);
-    const Submission other = submit(store, robot_test::cabrilloLog("Q1AA"), 200);
+    submit(store, robot_test::cabrilloLog("Q1AA"), 200);
     const Submission second =
         submit(store, robot_test::cabrilloLog("Q9VSC", "CLAIMED-SCORE: 20"), 300);
     ASSERT_EQ(second.outcome, Submission::Outcome::Received);
     EXPECT_EQ(first.stored.replaces, 0);
     EXPECT_EQ(second.stored.replaces, first.stored.receipt);
     EXPECT_NE(receiptText(second.stored).find("Replaces: receipt 1 "), std::string::npos);
-    const std::vector<StoredLog> counting = store.counting(false);
-    ASSERT_EQ(counting.size(), 2u);
-    EXPECT_EQ(counting[0].call, "Q1AA");
-    EXPECT_EQ(counting[1].call, "Q9VSC");
-    EXPECT_EQ(counting[1].receipt, second.stored.receipt);
-    EXPECT_EQ(counting[1].claimed, "20");
-    EXPECT_EQ(store.everyVersion().size(), 3u);
+    const std::vector<StoredLog> counted = counting(store, false);
+    ASSERT_EQ(counted.size(), 2u);
+    EXPECT_EQ(counted[0].call, "Q1AA");
+    EXPECT_EQ(counted[1].call, "Q9VSC");
+    EXPECT_EQ(counted[1].receipt, second.stored.receipt);
+    EXPECT_EQ(counted[1].claimed, "20");
+    EXPECT_EQ(versions(store).size(), 3u);
     // Reopened: the same.
     LogStore again;
     ASSERT_TRUE(again.open(".", why)) << why;
-    EXPECT_EQ(again.everyVersion().size(), 3u);
-    (void)other;
+    EXPECT_EQ(versions(again).size(), 3u);
 }
 
 TEST(LogStore, NothingRefusedIsStored)
@@ -141,7 +156,7 @@ TEST(LogStore, NothingRefusedIsStored)
         EXPECT_EQ(static_cast<int>(s.outcome), static_cast<int>(row.outcome)) << row.name;
         EXPECT_EQ(s.stored.receipt, 0) << row.name;
     }
-    EXPECT_TRUE(store.everyVersion().empty());
+    EXPECT_TRUE(versions(store).empty());
 }
 
 TEST(LogStore, ReceiptShowsTheFiguresOfTheBytes)

@@ -91,12 +91,14 @@ MHD_Result formField(void* state, MHD_ValueKind, const char* key, const char*, c
                      const char*, const char* data, uint64_t, size_t size)
 {
     auto* request = static_cast<Request*>(state);
-    if (std::strcmp(key, "log") == 0) {
-        request->fileSeen = true;
-        request->file.append(data, size);
-    } else if (std::strcmp(key, "text") == 0) {
-        request->textSeen = true;
-        request->text.append(data, size);
+    std::string* field = std::strcmp(key, "log") == 0    ? &request->file
+                         : std::strcmp(key, "text") == 0 ? &request->text
+                                                         : nullptr;
+    if (field != nullptr) {
+        (field == &request->file ? request->fileSeen : request->textSeen) = true;
+        if (size > 0) {
+            field->append(data, size);
+        }
     }
     return MHD_YES;
 }

@@ -18,7 +18,12 @@ int listCommand(const RobotOptions& options)
         robotSay(why);
         return RobotStoreFailed;
     }
-    for (const StoredLog& log : store.counting(false)) {
+    std::vector<StoredLog> logs;
+    if (!store.counting(false, logs, why)) {
+        robotSay(why);
+        return RobotStoreFailed;
+    }
+    for (const StoredLog& log : logs) {
         const std::string line = log.call + "\t" + log.categories + "\t" +
                                  std::to_string(log.qsoLines) + "\t" + log.claimed + "\t" +
                                  utcText(log.received) + "\treceipt " +

@@ -16,7 +16,11 @@ std::string exportLogs(LogStore& store, const std::string& folder, std::size_t& 
         return error;
     }
     std::set<std::string> used;
-    for (const StoredLog& log : store.counting(true)) {
+    std::vector<StoredLog> logs;
+    if (!store.counting(true, logs, error)) {
+        return error;
+    }
+    for (const StoredLog& log : logs) {
         const std::string base = cabrilloFileBase(log.call);
         std::string name = base + ".cbr";
         for (int n = 2; !used.insert(name).second; ++n) {

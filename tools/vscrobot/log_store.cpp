@@ -100,14 +100,16 @@ bool LogStore::add(StoredLog& log, std::string& why, bool& full)
     return true;
 }
 
-std::vector<StoredLog> LogStore::select(const char* where, bool withBytes)
+bool LogStore::select(const char* where, bool withBytes, std::vector<StoredLog>& logs,
+                      std::string& why)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     const std::string sql = std::string("SELECT ") + Columns + (withBytes ? ", bytes" : "") +
                             " FROM logs " + where;
     SqlStatement statement(db_, sql.c_str());
-    std::vector<StoredLog> logs;
-    while (statement.step() == SQLITE_ROW) {
+    logs.clear();
+    int step = SQLITE_MISUSE;
+    while (statement.ok() && (step = statement.step()) == SQLITE_ROW) {
         StoredLog log;
         log.receipt = statement.integer(0);
         log.call = statement.text(1);
@@ -125,16 +127,20 @@ std::vector<StoredLog> LogStore::select(const char* where, bool withBytes)
         }
         logs.push_back(std::move(log));
     }
-    return logs;
+    if (step != SQLITE_DONE) {
+        why = std::string("cannot read the store: ") + sqlite3_errmsg(db_);
+        return false;
+    }
+    return true;
 }
 
-std::vector<StoredLog> LogStore::counting(bool withBytes)
+bool LogStore::counting(bool withBytes, std::vector<StoredLog>& logs, std::string& why)
 {
     return select("WHERE id IN (SELECT MAX(id) FROM logs GROUP BY call) ORDER BY call",
-                  withBytes);
+                  withBytes, logs, why);
 }
 
-std::vector<StoredLog> LogStore::everyVersion()
+bool LogStore::everyVersion(std::vector<StoredLog>& logs, std::string& why)
 {
-    return select("ORDER BY id", false);
+    return select("ORDER BY id", false, logs, why);
 }

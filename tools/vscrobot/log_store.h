@@ -26,13 +26,15 @@ public:
     bool add(StoredLog& log, std::string& why, bool& full);
 
     // The logs that count, one per call (the latest received), by call; bytes when asked.
-    std::vector<StoredLog> counting(bool withBytes);
+    // False, with why, when they cannot all be read.
+    bool counting(bool withBytes, std::vector<StoredLog>& logs, std::string& why);
 
     // Every version of every log, by receipt.
-    std::vector<StoredLog> everyVersion();
+    bool everyVersion(std::vector<StoredLog>& logs, std::string& why);
 
 private:
-    std::vector<StoredLog> select(const char* sql, bool withBytes);
+    bool select(const char* where, bool withBytes, std::vector<StoredLog>& logs,
+                std::string& why);
 
     sqlite3* db_ = nullptr;
     std::mutex mutex_;

@@ -68,9 +68,14 @@ HttpReply RobotSite::get(const std::string& path) const
         return reply;
     }
     if (path == "/logs") {
+        std::vector<StoredLog> logs;
+        std::string why;
+        if (!store_.counting(false, logs, why)) {
+            robotSay(why);
+            return messageReply(503, "Not available", "The logs cannot be listed now.");
+        }
         HttpReply reply;
-        reply.body = logsPage(store_.counting(false),
-                              listed(resultsFolder(data_), "index.html"));
+        reply.body = logsPage(logs, listed(resultsFolder(data_), "index.html"));
         return reply;
     }
     if (path == "/results") {
