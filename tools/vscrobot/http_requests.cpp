@@ -188,12 +188,14 @@ MHD_Result handleRequest(void* cls, MHD_Connection* connection, const char* url,
 {
     auto& server = *static_cast<HttpServer*>(cls);
     const bool post = std::strcmp(method, MHD_HTTP_METHOD_POST) == 0;
+    const bool get = std::strcmp(method, MHD_HTTP_METHOD_GET) == 0 ||
+                     std::strcmp(method, MHD_HTTP_METHOD_HEAD) == 0;
     if (*requestState == nullptr) {
         auto* request = new Request;
         *requestState = request;
-        if (std::strcmp(method, MHD_HTTP_METHOD_GET) == 0 ||
-            std::strcmp(method, MHD_HTTP_METHOD_HEAD) == 0) {
-            return send(connection, server.site().get(url));
+        if (get) {
+            // Answered once the request is whole, so the connection can be kept open.
+            return MHD_YES;
         }
         if (!post || std::strcmp(url, "/submit") != 0) {
             HttpReply reply = messageReply(405, "Not allowed",
@@ -204,6 +206,10 @@ MHD_Result handleRequest(void* cls, MHD_Connection* connection, const char* url,
         return beginUpload(server, connection, *request);
     }
     auto& request = *static_cast<Request*>(*requestState);
+    if (get) {
+        *uploadDataSize = 0;
+        return send(connection, server.site().get(url));
+    }
     if (*uploadDataSize != 0) {
         return takeBody(server, request, uploadData, uploadDataSize);
     }
