@@ -65,6 +65,8 @@ row "over the limit" 413 'larger than the limit of 2097152 bytes' -F log=@large.
     "${url}submit"
 row "over the limit, chunked" 413 'larger than the limit' -H 'Transfer-Encoding: chunked' \
     -F log=@large.cbr "${url}submit"
+curl -s -v -o /dev/null -o /dev/null "$url" "${url}logs" 2>&1 | grep -q 'Re-using existing connection' ||
+    { echo "FAIL: the connection is not kept open between two pages"; fail=1; }
 row "logs page" 200 '<tr><td>Q9VSC</td>' "${url}logs"
 grep -q '<table id="logs">' body.html &&
     grep -q '<tr><td>&lt;B&gt;&quot;Q1X&amp;\\x1b</td>' body.html ||
