@@ -57,6 +57,9 @@ I forgot the log.
 EOF2
 submit "after the deadline" 5 '^Refused: Uploads closed at the deadline, 2025-02-20 00:00:00 UTC' \
     --date 2025-02-15 --deadline "2025-02-20 00:00" <q9vsc.cbr
+head -c 3000000 /dev/zero | tr '\0' x >large.eml
+submit "over the limit" 5 '^Refused: the message is larger than the limit of 2097152 bytes' \
+    <large.eml
 submit "a call naming a path" 0 '^Callsign: Q3/../X$' <slash.cbr
 
 [ "$(sqlite3 mail/vscrobot.sqlite 'SELECT COUNT(*) FROM logs')" = 4 ] ||

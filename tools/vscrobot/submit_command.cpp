@@ -2,8 +2,6 @@
 // the mail server to send back. A store failure exits 75, so the mail server keeps the message
 // and tries again.
 #include <cstdio>
-#include <iostream>
-#include <iterator>
 
 #include "file_bytes.h"
 #include "log_store.h"
@@ -16,11 +14,19 @@
 
 namespace {
 
-bool readMessage(const RobotOptions& options, std::string& message)
+// Keeps no more than the limit and a buffer, enough to tell a message over the limit; the rest
+// is read and dropped, so the mail server's pipe is never cut short.
+bool readMessage(const RobotOptions& options, unsigned long long limit, std::string& message)
 {
     if (options.operands.empty() || options.operands[0] == "-") {
-        message.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        return !std::cin.bad();
+        char buffer[65536];
+        std::size_t got = 0;
+        while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
+            if (message.size() <= limit) {
+                message.append(buffer, got);
+            }
+        }
+        return !std::ferror(stdin);
     }
     std::string why;
     if (!readFileBytes(options.operands[0], message, why)) {
@@ -50,7 +56,7 @@ int submitCommand(const RobotOptions& options)
         return RobotUsage;
     }
     std::string message;
-    if (!readMessage(options, message)) {
+    if (!readMessage(options, maxBody, message)) {
         return RobotUsage;
     }
     if (message.size() > maxBody) {
