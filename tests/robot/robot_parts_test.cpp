@@ -1,7 +1,9 @@
 // The robot's small judges: the upload window's two ends, the upload rate's minute, the
-// digest, and the pages' escaping of what a log or a client wrote.
+// digest, the command line, and the pages' escaping of what a log or a client wrote.
 #include <gtest/gtest.h>
 
+#include "http_server.h"
+#include "robot_options.h"
 #include "robot_pages.h"
 #include "sha256_hex.h"
 #include "submission.h"
@@ -90,4 +92,59 @@ TEST(RobotPages, HostileTextIsShownEscaped)
                                         "&quot;&lt;i&gt;&quot; &amp; more</li>\n</ul>"),
               std::string::npos)
         << refusalPage(refused);
+}
+
+TEST(RobotOptions, EachCommandTakesItsOwnOptions)
+{
+    struct Row {
+        std::vector<const char*> argv;
+        const char* error;
+    };
+    const Row rows[] = {
+        {{"serve", "--data", "d", "--listen=127.0.0.1:0", "--deadline", "2025-02-20 00:00"}, ""},
+        {{"submit", "--data", "d", "--date", "2025-02-15", "mail.eml"}, ""},
+        {{"list", "--listen", "127.0.0.1:0"}, "list does not take --listen"},
+        {{"export", "--date", "2025-02-15"}, "export does not take --date"},
+        {{"serve", "--colour"}, "unknown option --colour"},
+        {{"serve", "--data"}, "--data needs a value"},
+    };
+    for (const Row& row : rows) {
+        std::vector<char*> argv = {const_cast<char*>("vscrobot")};
+        for (const char* a : row.argv) {
+            argv.push_back(const_cast<char*>(a));
+        }
+        RobotOptions options;
+        EXPECT_EQ(parseRobotOptions(static_cast<int>(argv.size()), argv.data(), options),
+                  row.error)
+            << row.argv[0] << " " << row.argv[1];
+    }
+    RobotOptions options;
+    const char* argv[] = {"vscrobot", "serve", "--data=d", "--", "-x"};
+    ASSERT_EQ(parseRobotOptions(5, const_cast<char**>(argv), options), "");
+    EXPECT_EQ(options.data, "d");
+    EXPECT_EQ(options.operands, std::vector<std::string>{"-x"});
+}
+
+TEST(ParseListen, AddressAndPort)
+{
+    struct Row {
+        const char* text;
+        bool ok;
+        const char* address;
+        uint16_t port;
+    };
+    const Row rows[] = {
+        {"127.0.0.1:8080", true, "127.0.0.1", 8080}, {"127.0.0.1:0", true, "127.0.0.1", 0},
+        {"0.0.0.0:65535", true, "0.0.0.0", 65535},   {"127.0.0.1:65536", false, "", 0},
+        {"localhost:80", false, "", 0},              {"127.0.0.1", false, "", 0},
+        {"127.0.0.1:", false, "", 0},
+    };
+    for (const Row& row : rows) {
+        ServerSettings settings;
+        EXPECT_EQ(parseListen(row.text, settings), row.ok) << row.text;
+        if (row.ok) {
+            EXPECT_EQ(settings.address, row.address) << row.text;
+            EXPECT_EQ(settings.port, row.port) << row.text;
+        }
+    }
 }
