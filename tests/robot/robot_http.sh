@@ -158,6 +158,6 @@ case "$dropped" in
 *) echo "FAIL (slow client): after seconds, closed: $dropped"; fail=1 ;;
 esac
 row "served after an idle client" 200 'name="log"' "$url"
-stop_server
+stop_server INT
 
 exit $fail

@@ -50,12 +50,16 @@ start_server() {
     fi
 }
 
-# stop_server: SIGTERM, and the server must exit 0 at once.
+# stop_server [SIGNAL]: SIGTERM or the one named, and the server must exit 0 within 5 seconds
+# (a watchdog kills it after, which fails the test).
 stop_server() {
-    kill -TERM "$pid"
+    kill -"${1:-TERM}" "$pid"
+    (sleep 5 && kill -9 "$pid" 2>/dev/null) &
+    watchdog=$!
     wait "$pid"
     status=$?
-    [ "$status" -eq 0 ] || { echo "FAIL: the server exited $status on SIGTERM"; fail=1; }
+    kill "$watchdog" 2>/dev/null
+    [ "$status" -eq 0 ] || { echo "FAIL: the server exited $status on SIG${1:-TERM}"; fail=1; }
 }
 
 # fetch CURL-ARGUMENT...: sets code, with the body in body.html and the headers in headers.txt.

@@ -58,7 +58,11 @@ int serveCommand(const RobotOptions& options)
         return RobotStoreFailed;
     }
     // Blocked before the server's threads start, so they inherit the mask and only this
-    // thread takes the signals.
+    // thread takes the signals. A shell starts a background job with SIGINT ignored, and
+    // whether an ignored signal stays pending is left open by POSIX: the default goes back
+    // first.
+    std::signal(SIGTERM, SIG_DFL);
+    std::signal(SIGINT, SIG_DFL);
     sigset_t stopping;
     sigemptyset(&stopping);
     sigaddset(&stopping, SIGTERM);
