@@ -32,12 +32,15 @@ big_log() {
 start_server() {
     name=$1
     shift
+    # Gone before the start: the child truncates it only once it runs, and an earlier
+    # server's line must not be read meanwhile.
+    rm -f "$name.out"
     "$robot" serve --data "$name" --listen 127.0.0.1:0 "$@" >"$name.out" 2>"$name.err" &
     pid=$!
     url=
     tries=0
     while [ -z "$url" ] && [ $tries -lt 100 ]; do
-        url=$(sed -n 's|^listening on \(http://127\.0\.0\.1:[0-9]*/\)$|\1|p' "$name.out")
+        url=$(sed -n 's|^listening on \(http://127\.0\.0\.1:[0-9]*/\)$|\1|p' "$name.out" 2>/dev/null)
         [ -n "$url" ] || sleep 0.1
         tries=$((tries + 1))
     done
@@ -54,7 +57,7 @@ start_server() {
 # (a watchdog kills it after, which fails the test).
 stop_server() {
     kill -"${1:-TERM}" "$pid"
-    (sleep 5 && kill -9 "$pid" 2>/dev/null) &
+    (sleep 5 && kill -9 "$pid") >/dev/null 2>&1 &
     watchdog=$!
     wait "$pid"
     status=$?
