@@ -276,6 +276,10 @@ if(WIN32 AND EXISTS ${NATIVE_BUILD}/vscscore)
         "STATS_REFERENCE_DRIVER=${NATIVE_BUILD}/vscscore")
 endif()
 
+if(NOT WIN32)
+    include(${PROJECT_SOURCE_DIR}/cmake/robot_tests.cmake)
+endif()
+
 get_property(TEST_FOLDERS GLOBAL PROPERTY STATS_TEST_FOLDERS)
 list(JOIN TEST_FOLDERS "|" TEST_FOLDERS)
 add_test(NAME test_folders

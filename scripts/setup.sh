@@ -14,7 +14,8 @@ binutils-mingw-w64-i686 wine xvfb xauth tlf bsdutils faketime
 clang libclang-rt-14-dev libbenchmark-dev time
 wine64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
 chromium python3
-dpkg-dev lintian zip unzip"
+dpkg-dev lintian zip unzip
+libmicrohttpd-dev libsqlite3-dev nettle-dev pkg-config sqlite3 curl"
 packages_32bit="wine32:i386"
 
 installed() {

@@ -1,0 +1,80 @@
+// vscrobot publish: the counting logs exported afresh into the data folder, then vscscore's
+// own cross-check on them with its results site, written where serve shows /results/.
+#include <unistd.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "crosscheck_command.h"
+#include "folder_access.h"
+#include "log_export.h"
+#include "log_store.h"
+#include "robot_commands.h"
+#include "robot_site.h"
+
+namespace {
+
+// The export folder is the robot's own: what a previous publish wrote there goes, so a log
+// no longer counting is not cross-checked.
+bool clearFolder(const std::string& folder, std::string& why)
+{
+    std::vector<std::string> names;
+    if (!isFolder(folder)) {
+        return true;
+    }
+    if (!listFolder(folder, names, why)) {
+        return false;
+    }
+    for (const std::string& name : names) {
+        if (unlink((folder + "/" + name).c_str()) != 0) {
+            why = "cannot remove " + folder + "/" + name;
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int publishCommand(const RobotOptions& options)
+{
+    if (!options.operands.empty()) {
+        robotSay("publish takes no operands");
+        return RobotUsage;
+    }
+    LogStore store;
+    std::string why;
+    if (!store.open(options.data, why)) {
+        robotSay(why);
+        return RobotStoreFailed;
+    }
+    const std::string logs = options.data + "/published-logs";
+    std::size_t written = 0;
+    if (!clearFolder(logs, why) || !(why = exportLogs(store, logs, written)).empty()) {
+        robotSay(why);
+        return RobotStoreFailed;
+    }
+    if (written == 0) {
+        robotSay("no log received yet; nothing to publish");
+        return RobotRefused;
+    }
+    std::vector<std::string> args = {"vscscore", "crosscheck", "--html", "--out",
+                                     resultsFolder(options.data)};
+    for (const auto& option : {std::make_pair("--rules", &options.rules),
+                               std::make_pair("--date", &options.date),
+                               std::make_pair("--hours", &options.hours)}) {
+        if (!option.second->empty()) {
+            args.push_back(option.first);
+            args.push_back(*option.second);
+        }
+    }
+    args.push_back(logs);
+    std::vector<char*> argv;
+    for (std::string& arg : args) {
+        argv.push_back(&arg[0]);
+    }
+    argv.push_back(nullptr);
+    // Findings (1) are what a cross-check is for; the site is written all the same.
+    const int status = crosscheckCommand(static_cast<int>(args.size()), argv.data());
+    return status == 1 ? RobotOk : status;
+}
