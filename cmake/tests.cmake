@@ -272,6 +272,15 @@ if(WIN32 AND EXISTS ${NATIVE_BUILD}/vscscore)
         "STATS_REFERENCE_DRIVER=${NATIVE_BUILD}/vscscore")
 endif()
 
+# vscrobot's pages in headless Chromium through puppeteer-core, which npm installs into the
+# build folder; the first run's install gets more time. Native only, as the robot is.
+if(NOT WIN32 AND TARGET vscrobot)
+    stats_add_test(robot_in_chromium sh ${TESTS}/robot/browser/robot_in_chromium.sh
+        $<TARGET_FILE:vscrobot> $<TARGET_FILE:vscscore> $<TARGET_FILE:Stats> ${SAMPLE_LOG}
+        ${PROJECT_BINARY_DIR}/robot-browser)
+    set_tests_properties(robot_in_chromium PROPERTIES TIMEOUT 600)
+endif()
+
 get_property(TEST_FOLDERS GLOBAL PROPERTY STATS_TEST_FOLDERS)
 list(JOIN TEST_FOLDERS "|" TEST_FOLDERS)
 add_test(NAME test_folders
