@@ -243,6 +243,15 @@ else()
         ${TESTS}/driver/png_colours.py)
 endif()
 
+# vscrobot's pages in headless Chromium through puppeteer-core, which npm installs into the
+# build folder; the first run's install gets more time. Native only, as the robot is.
+if(NOT WIN32 AND TARGET vscrobot)
+    stats_add_test(robot_in_chromium sh ${TESTS}/robot/browser/robot_in_chromium.sh
+        $<TARGET_FILE:vscrobot> $<TARGET_FILE:vscscore> $<TARGET_FILE:Stats> ${SAMPLE_LOG}
+        ${PROJECT_BINARY_DIR}/robot-browser)
+    set_tests_properties(robot_in_chromium PROPERTIES TIMEOUT 600)
+endif()
+
 # The cross-check: a simulated contest, its accuracy against the truth, and hand-made cases.
 set(CROSSCHECK_TESTS ${TESTS}/crosscheck)
 add_library(contest_simulator STATIC ${CROSSCHECK_TESTS}/contest_simulator.cpp)

@@ -28,7 +28,12 @@ ldflags=$(dpkg-buildflags --get LDFLAGS)
 cmake -S . -B "$build/native" -DCMAKE_BUILD_TYPE=Release -DSTATS_BUILD_TESTS=OFF \
     -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
     -DCMAKE_SHARED_LINKER_FLAGS="$ldflags" >/dev/null
-cmake --build "$build/native" --target Stats vscscore --parallel "$jobs" >/dev/null
+# vscrobot joins the package where this tree's native build has it (a target has its folder
+# once configured).
+robot=""
+[ ! -d "$build/native/CMakeFiles/vscrobot.dir" ] || robot=vscrobot
+# shellcheck disable=SC2086
+cmake --build "$build/native" --target Stats vscscore $robot --parallel "$jobs" >/dev/null
 echo "== release build: Windows (32-bit)"
 cmake -S . -B "$build/windows" --toolchain "$root/cmake/mingw-i686.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DSTATS_BUILD_TESTS=OFF >/dev/null
@@ -83,15 +88,31 @@ fill packaging/vscscore.1.in | gzip -9n >"$pkg/usr/share/man/man1/vscscore.1.gz"
 gzip -9n <packaging/changelog >"$doc/changelog.Debian.gz"
 cp packaging/copyright "$doc/"
 cp examples/vsc-sample.adi "$doc/examples/"
+binaries="$pkg/usr/bin/vscscore $pkg/usr/lib/vscscore/libStats.so"
+if [ -n "$robot" ]; then
+    units=$pkg/usr/lib/systemd/system
+    mkdir -p "$units"
+    cp "$build/native/vscrobot" "$pkg/usr/bin/"
+    fill packaging/vscrobot.1.in | gzip -9n >"$pkg/usr/share/man/man1/vscrobot.1.gz"
+    # Installed, not enabled: no maintainer script starts them.
+    cp packaging/vscrobot.service packaging/vscrobot-publish.service "$units/"
+    binaries="$binaries $pkg/usr/bin/vscrobot"
+fi
 printf 'Source: vscscore\n\nPackage: vscscore\nArchitecture: amd64\n' >"$build/debian/control"
-depends=$(cd "$build" && dpkg-shlibdeps -O "$pkg/usr/bin/vscscore" \
-    "$pkg/usr/lib/vscscore/libStats.so" | sed -n 's/^shlibs:Depends=//p')
+# shellcheck disable=SC2086
+depends=$(cd "$build" && dpkg-shlibdeps -O $binaries | sed -n 's/^shlibs:Depends=//p')
 size=$(find "$pkg/usr" -type f -printf '%s\n' | awk '{ k += int(($1 + 1023) / 1024) } END { print k }')
-fill packaging/control.in | sed -e "s/@DEPENDS@/$depends/" -e "s/@INSTALLED_SIZE@/$size/" \
-    >"$pkg/DEBIAN/control"
+# The robot's paragraph of the description only where the package holds it.
+robot_text=/dev/null
+[ -z "$robot" ] || robot_text=packaging/control-vscrobot.txt
+fill packaging/control.in | sed -e "s/@DEPENDS@/$depends/" -e "s/@INSTALLED_SIZE@/$size/" |
+    awk -v text="$robot_text" '
+        $0 == "@VSCROBOT@" { while ((getline line <text) > 0) print line; next }
+        { print }' >"$pkg/DEBIAN/control"
 (cd "$pkg" && find usr -type f | LC_ALL=C sort | xargs md5sum >DEBIAN/md5sums)
 settle "$pkg"
 chmod 0755 "$pkg/usr/bin/vscscore"
+[ -z "$robot" ] || chmod 0755 "$pkg/usr/bin/vscrobot"
 dpkg-deb --root-owner-group -Zxz --build "$pkg" "$build/$debname" >/dev/null
 mv "$build/$debname" "$dist/$debname"
 

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Checks what scripts/package.sh wrote into dist/: lintian on the Debian package (no errors;
-# the warnings are shown), the package as installed, and the Windows ZIP as unpacked.
+# the warnings are shown), the package as installed (vscrobot and its units too, where it holds
+# them), and the Windows ZIP as unpacked.
 set -u
 cd "$(dirname "$0")/../.." || exit 1
 root=$(pwd)
@@ -25,6 +26,7 @@ run() {
 echo "== lintian $deb"
 run lintian lintian --fail-on error --display-level '>=info' "$deb"
 run deb_installed sh tests/release/deb_installed.sh "$deb" "$version" "$expected"
+run robot_installed sh tests/release/robot_installed.sh "$deb"
 run zip_unpacked sh tests/release/zip_unpacked.sh "$zip" "$version" "$expected" \
     i686-w64-mingw32-windres "$root/cmake/wine-run.sh"
 [ -z "$skipped" ] || echo "skipped here:$skipped"
