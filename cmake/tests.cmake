@@ -272,6 +272,10 @@ if(WIN32 AND EXISTS ${NATIVE_BUILD}/vscscore)
         "STATS_REFERENCE_DRIVER=${NATIVE_BUILD}/vscscore")
 endif()
 
+# What a sponsor's mailbox holds: links, ties, FIFOs, control bytes, huge files, odd calls.
+stats_add_test(crosscheck_mailbox sh ${TESTS}/driver/crosscheck_mailbox.sh
+    $<TARGET_FILE:vscscore> ${DRIVER_EMULATOR})
+
 get_property(TEST_FOLDERS GLOBAL PROPERTY STATS_TEST_FOLDERS)
 list(JOIN TEST_FOLDERS "|" TEST_FOLDERS)
 add_test(NAME test_folders

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "cabrillo/file_base.h"
+#include "output_names.h"
 #include "counted_text.h"
 #include "log_score.h"
 #include "page_style.h"
@@ -441,7 +441,7 @@ SiteContext siteContext(const LogSet& set, const CrosscheckResult& result)
 
 std::string entrantPageName(const std::string& call)
 {
-    return "log/" + cabrilloFileBase(call) + ".html";
+    return "log/" + outputFileBase(call) + ".html";
 }
 
 std::string resultPageName(std::size_t page)
