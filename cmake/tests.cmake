@@ -247,6 +247,7 @@ target_link_libraries(contest_simulator PUBLIC crosscheck_engine)
 stats_test(crosscheck_tests SOURCES
     ${CROSSCHECK_TESTS}/crosscheck_accuracy_test.cpp
     ${CROSSCHECK_TESTS}/crosscheck_cases_test.cpp
+    ${CROSSCHECK_TESTS}/crosscheck_outputs_test.cpp
     LIBS contest_simulator crosscheck_command)
 
 # The cross-check's benchmark contest and lint's time on it (see bench/crosscheck_bench.sh).
