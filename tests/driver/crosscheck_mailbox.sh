@@ -13,7 +13,9 @@ fail=0
 cc() { drive $emulator "$driver" crosscheck --date "2025-03-01 12:00" --hours 4 "$@"; }
 row=
 bad() { echo "FAIL ($row): $*"; fail=1; }
-has() { printf '%s\n' "$err" | grep -q -F -e "$1" || { bad "no message holding: $1"; printf '%s\n' "$err"; }; }
+has() {
+    printf '%s\n' "$err" | grep -q -F -e "$1" || { bad "no message holding: $1"; printf '%s\n' "$err"; }
+}
 
 # log FILE CALL [WORKED...]: a log of CALL working each WORKED a minute apart, exchange 1.
 log() {
@@ -123,7 +125,8 @@ for f in results.txt results.csv qsos.csv $(cd out && ls ubn/*); do
 done
 LC_ALL=C grep -q "$(printf '\033')" stderr.txt && bad "an escape byte on standard error"
 grep -q 'Q4\\x1b\[2JX' out/results.txt || bad "results.txt does not show \\x1b"
-grep -q "^\"'=HYPERLINK(\"\"X\"\")\"," out/results.csv || bad "results.csv: $(grep HYPER out/results.csv)"
+grep -q "^\"'=HYPERLINK(\"\"X\"\")\"," out/results.csv ||
+    bad "results.csv: $(grep HYPER out/results.csv)"
 grep -q "^\"'=HYPERLINK" out/qsos.csv || bad "qsos.csv: $(grep HYPER out/qsos.csv | head -n 1)"
 if [ -z "$emulator" ]; then
     [ "$(grep -c '^File: ' out/ubn/Q5EE.txt)" -eq 1 ] && grep -q '^File: .*two\\x0alines' \
@@ -151,7 +154,8 @@ log box/long-call.cbr Q6ABCDEFGHIJKLMNOP Q1AA Q2BB Q3CC
 printf 'garbage\n' >box/junk.cbr
 rm -rf out && cc --out out "$PWD/box"
 txt=out/results.txt
-grep -q '^RADIO-VSC, 2025-03-01 1200 to 1600 UTC$' $txt || bad "no contest and period: $(head -n 3 $txt)"
+grep -q '^RADIO-VSC, 2025-03-01 1200 to 1600 UTC$' $txt ||
+    bad "no contest and period: $(head -n 3 $txt)"
 grep -q '^Place  *Call ' $txt || bad "no Place column"
 grep -q '^Legend$' $txt || bad "no legend"
 grep -q 'below 0' $txt || bad "the legend does not say the floor"

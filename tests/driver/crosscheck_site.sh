@@ -106,7 +106,9 @@ HTML
     }
     probe out/index.html '#00ff00' '#ff00ff'
     probe "out/log/$(ls out/log | grep '^R0_')" '#00ffff' '#ffff00'
-    frame() { printf '<iframe src="%s" style="width:%spx;height:400px;border:0"></iframe><br>' "$@"; }
+    frame() {
+        printf '<iframe src="%s" style="width:%spx;height:400px;border:0"></iframe><br>' "$@"
+    }
     {
         printf '<body style="margin:0">'
         frame out/fit-probe.html 1280; frame out/log/fit-probe.html 1280

@@ -26,7 +26,8 @@ bool isFolder(const std::string& path)
 bool isLink(const std::string& path)
 {
     const DWORD attributes = GetFileAttributesW(widenUtf8(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
 }
 
 bool listFolder(const std::string& path, std::vector<std::string>& names,
