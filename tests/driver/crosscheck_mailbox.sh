@@ -61,6 +61,23 @@ cc --html --out out box
 drive $emulator "$driver" lint box/long.cbr
 printf '%s\n' "$out" | grep -q 'CALLSIGN: .* is 302 characters' || bad "lint: $out"
 
+# A report that cannot be written (a folder stands where it goes, listed as this command's):
+# named, and every other file still written and listed.
+row="one report not written"
+if [ -z "$emulator" ]; then
+    contest box
+    rm -rf out && mkdir -p out/ubn/Q2BB.txt
+    printf 'vscscore crosscheck: files written (size, modified, name)\n%s %s ubn/Q2BB.txt\n' \
+        "$(stat -c %s out/ubn/Q2BB.txt)" "$(stat -c %.9Y out/ubn/Q2BB.txt | tr -d .)" \
+        >out/crosscheck.written
+    cc --out out box
+    [ "$status" -eq 5 ] || bad "status $status"
+    has "cannot write out/ubn/Q2BB.txt"
+    [ -f out/ubn/Q3CC.txt ] && [ -f out/results.txt ] || bad "the others not written"
+    grep -q ' ubn/Q3CC.txt$' out/crosscheck.written ||
+        bad "crosscheck.written: $(cat out/crosscheck.written)"
+fi
+
 # 2. Links that leave the input folder are skipped and named; output never goes through a link.
 row="links out of the folder"
 contest box
