@@ -50,8 +50,9 @@ int generate(const std::string& folder, uint32_t logs, double lines, uint32_t se
 int lintAll(const std::string& folder)
 {
     std::vector<std::string> names;
+    std::vector<SkippedEntry> skipped;
     std::string error;
-    if (!listFolder(folder, names, error)) {
+    if (!listFolder(folder, names, skipped, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }

@@ -260,6 +260,7 @@ target_link_libraries(contest_simulator PUBLIC crosscheck_engine)
 stats_test(crosscheck_tests SOURCES
     ${CROSSCHECK_TESTS}/crosscheck_accuracy_test.cpp
     ${CROSSCHECK_TESTS}/crosscheck_cases_test.cpp
+    ${CROSSCHECK_TESTS}/crosscheck_outputs_test.cpp
     LIBS contest_simulator crosscheck_command)
 
 # The cross-check's benchmark contest and lint's time on it (see bench/crosscheck_bench.sh).
@@ -284,6 +285,10 @@ if(WIN32 AND EXISTS ${NATIVE_BUILD}/vscscore)
     set_property(TEST crosscheck_site APPEND PROPERTY ENVIRONMENT
         "STATS_REFERENCE_DRIVER=${NATIVE_BUILD}/vscscore")
 endif()
+
+# What a sponsor's mailbox holds: links, ties, FIFOs, control bytes, huge files, odd calls.
+stats_add_test(crosscheck_mailbox sh ${TESTS}/driver/crosscheck_mailbox.sh
+    $<TARGET_FILE:vscscore> ${DRIVER_EMULATOR})
 
 if(NOT WIN32)
     include(${PROJECT_SOURCE_DIR}/cmake/robot_tests.cmake)

@@ -121,6 +121,10 @@ TEST(CrosscheckCases, EachRuleOnItsOwnContest)
          {"R1AA@1 15: 0610 7 CW R1BB 12", "R1AA@2 15: 0700 7 CW R1BB 12",
           "R1BB 12: 0700 7 CW R1AA 15"},
          2, 0, "ok", "R1AA:3"},
+        {"the same time: the file with more lines counts",
+         {"R1AA@2 15: 0610 7 CW R1BB 12; 0700 14 CW R1BB 12", "R1AA@2 15: 0610 7 CW R1BB 12",
+          "R1BB 12: 0610 7 CW R1AA 15; 0700 14 CW R1AA 15"},
+         2, 1, "ok", "R1AA:4"},
     };
     for (const auto& row : rows) {
         CrosscheckRules rules;

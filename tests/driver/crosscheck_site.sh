@@ -26,6 +26,9 @@ literal=$(printf '%s' "$call" | sed 's/[&|\\]/\\&/g')
 sed -e "s|$own|$literal|g" -e 's|^CATEGORY-OPERATOR: .*|CATEGORY-OPERATOR: <script>x</script>\&|' \
     "logs/$first" >logs/hostile.cbr
 printf 'QSO: 14010 CW 2025-02-15 1200 %s 599 14 <I>&"Q 599 10\n' "$call" >>logs/hostile.cbr
+# A line longer than any window: its findings table must still fit at 1280 px.
+printf 'QSO: 14011 CW 2025-02-15 1201 %s 599 14 R9XYZ 599 10 %s\n' "$call" \
+    "$(printf 'AND-MORE-TEXT-%.0s' 1 2 3 4 5 6 7 8)" >>logs/hostile.cbr
 rm "logs/$first"
 
 $emulator "$driver" crosscheck --html --date "2025-02-15 06:00" --out out logs >/dev/null 2>&1
@@ -82,6 +85,43 @@ if command -v chromium >/dev/null 2>&1 && [ -z "$emulator" ]; then
     }
     shot out/index.html index.png
     shot "out/log/$(ls out/log | grep -v '^R0_' | head -n 1)" entrant.png
+    # Each table fits its page at 1280 px (no column cut); at 412 px the page never scrolls
+    # sideways, a wider table scrolls in its own box. Each page in a frame of each width (a
+    # headless window is never narrower than 500 px), all in one shot: each frame takes its
+    # own colour when it holds.
+    probe() {  # PAGE COLOUR_AT_1280 COLOUR_AT_412
+        { cat "$1"; cat <<HTML
+<script>
+var page = document.documentElement, width = page.clientWidth, wide = width >= 1000;
+var ok = page.scrollWidth <= width;
+document.querySelectorAll("table").forEach(function (table) {
+    var box = table.parentElement;
+    ok = ok && box.getBoundingClientRect().right <= width;
+    ok = ok && (!wide || table.scrollWidth <= box.clientWidth);
+});
+if (ok) { document.body.style.background = wide ? "$2" : "$3"; }
+</script>
+HTML
+        } >"$(dirname "$1")/fit-probe.html"
+    }
+    probe out/index.html '#00ff00' '#ff00ff'
+    probe "out/log/$(ls out/log | grep '^R0_')" '#00ffff' '#ffff00'
+    frame() {
+        printf '<iframe src="%s" style="width:%spx;height:400px;border:0"></iframe><br>' "$@"
+    }
+    {
+        printf '<body style="margin:0">'
+        frame out/fit-probe.html 1280; frame out/log/fit-probe.html 1280
+        frame out/fit-probe.html 412; frame out/log/fit-probe.html 412
+    } >fit-host.html
+    rm -rf profile && mkdir profile
+    HOME=$PWD timeout 90 chromium --headless --no-sandbox --disable-gpu --no-first-run \
+        --disable-background-networking --disable-component-update --disable-sync \
+        --user-data-dir="$PWD/profile" --hide-scrollbars --window-size=1300,1700 \
+        --screenshot="$PWD/fit.png" "file://$PWD/fit-host.html" >chromium.log 2>&1
+    python3 "$check" fit.png 4 '#00FF00' '#00FFFF' '#FF00FF' '#FFFF00' ||
+        say "tables that do not fit (index and R0_ page at 1280 px, then at 412 px)"
+    rm -f out/fit-probe.html out/log/fit-probe.html
 else
     echo "no chromium here: the pages are not drawn"
 fi

@@ -55,6 +55,7 @@ fi
 # The rules file of this contest, every key written out, changes nothing.
 cat >this.ini <<'INI'
 [Contest]
+Name=RADIO-VSC           ; as results.txt names the contest
 Start=2025-02-15 06:00   ; UTC; --date/--hours override
 Hours=24
 [Exchange]

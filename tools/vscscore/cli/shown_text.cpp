@@ -71,3 +71,21 @@ std::string shownText(const std::string& text)
     }
     return out;
 }
+
+std::string shownLine(const std::string& text)
+{
+    const std::string shown = shownText(text);
+    if (shown.find_first_of("\t\n") == std::string::npos) {
+        return shown;
+    }
+    std::string out;
+    out.reserve(shown.size() + 8);
+    for (char c : shown) {
+        if (c == '\t' || c == '\n') {
+            out += c == '\t' ? "\\x09" : "\\x0a";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}

@@ -7,3 +7,6 @@
 // Valid UTF-8 with every control character but tab and line feed (C0, DEL, C1) written as a
 // visible escape ("\x1b", "\u009b"), and every byte that is not UTF-8 as "\xHH".
 std::string shownText(const std::string& text);
+// The same for text that must stay on one line (a call, a file name, a field): tab and line
+// feed escaped too.
+std::string shownLine(const std::string& text);

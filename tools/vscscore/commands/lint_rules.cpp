@@ -32,6 +32,8 @@ namespace {
 // This contest's QSO line has the fields of its column table (cabrillo/qso_columns.h).
 constexpr std::size_t ContestLength = 32;
 constexpr std::size_t SoapboxLength = 75;
+// The longest call with a prefix and a suffix ("VP2V/GB100RSGB/P") is well under this.
+constexpr std::size_t CallsignLength = 20;
 // The highest frequency, in kHz, whose Hz the band plan can hold.
 constexpr uint64_t HighestKHz = 4294967;
 // A value quoted in a finding keeps this many characters, a whole finding this many: a file
@@ -314,6 +316,11 @@ private:
         } else if (tag == "CALLSIGN") {
             if (value.empty()) {
                 error(number, "CALLSIGN: has no value");
+            } else if (value.size() > CallsignLength) {
+                // Error: no station holds such a call, and no system can name a file after it.
+                error(number, "CALLSIGN: " + quoted(value) + " is " +
+                                  std::to_string(value.size()) + " characters; no callsign is " +
+                                  "longer than " + std::to_string(CallsignLength));
             } else if (!callsignChars(value)) {
                 warning(number, "CALLSIGN: " + quoted(value) + " is not A-Z, 0-9 and / only");
             }

@@ -11,14 +11,15 @@
 #include "crosscheck.h"
 #include "crosscheck_reports.h"
 #include "exit_status.h"
-#include "file_bytes.h"
 #include "file_identity.h"
 #include "folder_access.h"
 #include "log_input.h"
+#include "log_intake.h"
 #include "output_folder.h"
 #include "quoted_lines.h"
 #include "results_site.h"
 #include "rules_file.h"
+#include "shown_text.h"
 
 namespace {
 
@@ -30,7 +31,10 @@ const char Help[] =
     "                     LOG.cbr... | FOLDER\n"
     "\n"
     "Reads every Cabrillo file given (or every file in FOLDER), lints each and goes on past\n"
-    "a bad one, naming it. Of two logs with the same CALLSIGN the later-modified counts.\n"
+    "a bad one, naming it; none over 64 MB is read. What FOLDER holds besides files (folders,\n"
+    "FIFOs, links to a folder, to nothing or out of FOLDER) is skipped and named. Of two logs\n"
+    "with the same CALLSIGN the later-modified counts; of two modified at the same time, the\n"
+    "one with more QSO lines, then the one whose name sorts last.\n"
     "Matches each contact with the partner's line per band and mode, within the tolerance\n"
     "after each log's clock offset is estimated and corrected, and writes to DIR:\n"
     "  qsos.csv      one row per QSO line: log,line,verdict,partner,partner_line\n"
@@ -53,8 +57,8 @@ const char Help[] =
     "  -h, --help     this text\n"
     "\n"
     "Exit status: 0 every line ok; 1 findings; 2 a usage error, a bad rules file or an output\n"
-    "folder refused; 3 no log could be read; 5 a file could not be read or lint found errors\n"
-    "(the others are still checked).\n";
+    "folder refused; 3 no log could be read; 5 a file could not be read or written, or lint\n"
+    "found errors (the others are still checked and written).\n";
 
 const char* const ValuedOptions[] = {"--call", "--date", "--hours", "--library", "--off-time",
                                      "--html", "--rules", "--out"};
@@ -71,7 +75,7 @@ struct Arguments {
 
 void say(const std::string& text)
 {
-    std::fprintf(stderr, "vscscore: %s\n", text.c_str());
+    std::fprintf(stderr, "vscscore: %s\n", shownLine(text).c_str());
 }
 
 int usage(const std::string& reason)
@@ -139,27 +143,6 @@ std::string parse(int argc, char** argv, Arguments& args)
         return "crosscheck takes LOG.cbr... or FOLDER";
     }
     return std::string();
-}
-
-// The files to read: each operand, a folder standing for every file in it.
-bool inputFiles(const std::vector<std::string>& operands, std::vector<std::string>& files,
-                std::string& error)
-{
-    for (const std::string& operand : operands) {
-        if (!isFolder(operand)) {
-            files.push_back(operand);
-            continue;
-        }
-        std::vector<std::string> names;
-        if (!listFolder(operand, names, error)) {
-            return false;
-        }
-        const bool separated = operand.back() == '/' || operand.back() == '\\';
-        for (const std::string& name : names) {
-            files.push_back(operand + (separated ? "" : "/") + name);
-        }
-    }
-    return true;
 }
 
 ContestPeriod lintPeriod(const CrosscheckRules& rules)
@@ -230,8 +213,8 @@ ReadCounts readLogs(const std::vector<std::string>& files, const CrosscheckRules
         ++progress.files;
         std::string bytes;
         std::string why;
-        if (!readFileBytes(path, bytes, why)) {
-            notes.push_back(why);
+        if (!readLogFile(path, bytes, why)) {
+            notes.push_back(withGivenName(why, path));
             say(why);
             ++counts.unreadable;
             continue;
@@ -246,7 +229,7 @@ ReadCounts readLogs(const std::vector<std::string>& files, const CrosscheckRules
             why.clear();
         }
         if (!why.empty()) {
-            notes.push_back(why);
+            notes.push_back(withGivenName(why, path));
             say(why);
             ++counts.unreadable;
             continue;
@@ -312,8 +295,9 @@ int crosscheckContest(int argc, char** argv)
         rules.hours = static_cast<unsigned>(std::stoi(args.hours));
     }
     std::vector<std::string> files;
+    std::vector<std::string> skipped;
     std::string problem;
-    if (!inputFiles(args.operands, files, problem)) {
+    if (!inputFiles(args.operands, files, skipped, problem)) {
         say(problem);
         return BadLog;
     }
@@ -333,6 +317,11 @@ int crosscheckContest(int argc, char** argv)
         say(notes.back());
     }
 
+    for (const std::string& entry : skipped) {
+        notes.push_back(withGivenName(entry, entry.substr(0, entry.rfind(": skipped: "))));
+        say(entry);
+    }
+
     Progress progress;
     progress.shown = errorIsTerminal();
     progress.total = files.size();
@@ -350,9 +339,11 @@ int crosscheckContest(int argc, char** argv)
     for (std::size_t l = 0; l < set.logs.size(); ++l) {
         if (result.superseded[l] >= 0) {
             const LogInput& winner = set.logs[static_cast<std::size_t>(result.superseded[l])];
-            notes.push_back(set.logs[l].fileName + " (" + set.logs[l].call + ") not counted: " +
-                            winner.fileName + " has the same CALLSIGN and was modified later");
-            say(notes.back());
+            const LogInput& loser = set.logs[l];
+            const std::string why = " (" + loser.call + ") not counted: ";
+            const std::string rest = " has the same CALLSIGN and " + supersededWhy(loser, winner);
+            notes.push_back(givenName(loser.fileName) + why + givenName(winner.fileName) + rest);
+            say(loser.fileName + why + winner.fileName + rest);
             ++superseded;
         }
     }
@@ -362,13 +353,17 @@ int crosscheckContest(int argc, char** argv)
     std::vector<std::string> problems;
     quoted.fetch(set, result, order, problems);
     for (const std::string& p : problems) {
-        notes.push_back(p);
+        std::string note = p;
+        for (const LogInput& log : set.logs) {
+            note = withGivenName(note, log.fileName);
+        }
+        notes.push_back(note);
         say(p);
     }
     std::vector<std::pair<std::string, std::string>> outputs;
     outputs.emplace_back("qsos.csv", qsosCsv(set, result));
     outputs.emplace_back("results.csv", resultsCsv(set, result));
-    outputs.emplace_back("results.txt", resultsText(set, result, notes));
+    outputs.emplace_back("results.txt", resultsText(set, result, rules, notes));
     bool refused = false;
     for (const auto& output : outputs) {
         const std::string reason = out.refusal(output.first);
@@ -403,12 +398,18 @@ int crosscheckContest(int argc, char** argv)
         say("nothing written");
         return UsageError;
     }
-    for (const auto& output : outputs) {
-        problem = out.write(output.first, output.second);
-        if (!problem.empty()) {
-            say(problem);
-            return Errors;
+    // A file that cannot be written is named and the others still are: the list of what was
+    // written stays true, and the next run into the folder goes on.
+    std::size_t unwritten = 0;
+    const auto write = [&](const std::string& name, const std::string& bytes) {
+        const std::string why = out.write(name, bytes);
+        if (!why.empty()) {
+            say(why);
+            ++unwritten;
         }
+    };
+    for (const auto& output : outputs) {
+        write(output.first, output.second);
     }
     const LineText text = [&](std::size_t log, uint32_t line) { return quoted.text(log, line); };
     uint64_t counts[VerdictCount] = {};
@@ -418,22 +419,14 @@ int crosscheckContest(int argc, char** argv)
             outputs.emplace_back(resultPageName(p), resultPage(set, result, site, p));
         }
         for (const auto& output : outputs) {
-            problem = out.write(output.first, output.second);
-            if (!problem.empty()) {
-                say(problem);
-                return Errors;
-            }
+            write(output.first, output.second);
         }
     }
     for (std::size_t l : order) {
-        problem = out.write(ubnFileName(set.logs[l].call), ubnReport(set, result, l, text));
-        if (problem.empty() && args.html) {
-            problem = out.write(entrantPageName(set.logs[l].call),
-                                entrantPage(set, result, rules, site, l, text));
-        }
-        if (!problem.empty()) {
-            say(problem);
-            return Errors;
+        write(ubnFileName(set.logs[l].call), ubnReport(set, result, l, text));
+        if (args.html) {
+            write(entrantPageName(set.logs[l].call),
+                  entrantPage(set, result, rules, site, l, text));
         }
         for (int v = 0; v < VerdictCount; ++v) {
             counts[v] += result.totals[l].counts[v];
@@ -456,7 +449,7 @@ int crosscheckContest(int argc, char** argv)
     std::printf("crosscheck: %zu logs, %llu QSO lines: %s\n", order.size(),
                 static_cast<unsigned long long>(lines), summary.c_str());
     std::printf("crosscheck: results in %s\n", args.out.c_str());
-    if (read.unreadable > 0 || read.lintErrors > 0) {
+    if (read.unreadable > 0 || read.lintErrors > 0 || unwritten > 0) {
         return Errors;
     }
     return findings > 0 || superseded > 0 || read.lintWarnings > 0 ? Found : Clean;

@@ -4,22 +4,45 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
+#include <string_view>
 
-#include "cabrillo/file_base.h"
+#include "output_names.h"
+#include "scoring/ole_date.h"
+#include "shown_text.h"
 
 namespace {
 
-// A CSV field: quoted when it holds a comma, a quote or a line break.
-std::string csv(const std::string& text)
+// A CSV field, one line, control bytes shown escaped; quoted when it holds a comma, a quote or
+// a line break. A text cell a spreadsheet would read as a formula (=, +, - or @ first) gets a
+// leading ' and quotes, as OWASP's advice on CSV injection has it.
+std::string csv(const std::string& raw)
 {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+    const std::string text = shownLine(raw);
+    const bool formula = !text.empty() && std::strchr("=+-@", text[0]) != nullptr;
+    if (!formula && text.find_first_of(",\"\r\n") == std::string::npos) {
         return text;
     }
-    std::string quoted = "\"";
+    std::string quoted = formula ? "\"'" : "\"";
     for (char c : text) {
         quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     }
     return quoted + "\"";
+}
+
+// True when the text is a CSV cell as it stands: printable ASCII, no comma or quote, no
+// formula's first character. Millions of partner cells pass here with no copy.
+bool plainCell(std::string_view text)
+{
+    if (!text.empty() && std::strchr("=+-@", text[0]) != nullptr) {
+        return false;
+    }
+    for (char c : text) {
+        if (c < 0x20 || c > 0x7E || c == ',' || c == '"') {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::string signedMinutes(int32_t minutes)
@@ -126,7 +149,7 @@ std::string qsosCsv(const LogSet& set, const CrosscheckResult& result)
             const bool ownLine = line.verdict == Verdict::Dupe || line.verdict == Verdict::TooEarly;
             if (line.partnerCall != NoName) {
                 const std::string_view call = set.names.text(line.partnerCall);
-                if (call.find_first_of(",\"\r\n") == std::string_view::npos) {
+                if (plainCell(call)) {
                     out.append(call.data(), call.size());
                 } else {
                     out += csv(std::string(call));
@@ -168,44 +191,122 @@ std::string resultsCsv(const LogSet& set, const CrosscheckResult& result)
     return out;
 }
 
-std::string resultsText(const LogSet& set, const CrosscheckResult& result,
-                        const std::vector<std::string>& notes)
+namespace {
+
+// The columns of results.txt, in order: heading, what the legend says of it.
+const char* const TextColumns[][2] = {
+    {"Place", "place in the category, by final score"},
+    {"Call", "the entrant's callsign"},
+    {"Claimed", "the score the entrant claimed (CLAIMED-SCORE:)"},
+    {"Lines", "QSO lines in the log"},
+    {"Conf", "contacts the partner's log confirms"},
+    {"Dupe", "repeats of a contact already counted"},
+    {"Early", "the same station again, on another band or mode, too soon"},
+    {"Bust", "the worked call miscopied"},
+    {"NIL", "not in the log of the station worked"},
+    {"BExch", "the exchange miscopied"},
+    {"Uniq", "a call in no other log"},
+    {"NoLog", "a station that sent no log, credited"},
+    {"Clock", "the log's clock offset in minutes; ? where its matches disagree"},
+    {"Checked", "the score after the cross-check, before penalties"},
+    {"Penalty", "points lost for not-in-log and miscopied contacts"},
+    {"Final", "Checked less Penalty, never below 0: a log whose penalties pass its score "
+              "scores 0"},
+};
+constexpr std::size_t TextColumnCount = sizeof TextColumns / sizeof TextColumns[0];
+using TextRow = std::vector<std::string>;
+
+// "2025-02-15 0600 to 2025-02-16 0600 UTC", the day left out of the end when it is the same.
+std::string periodText(const CrosscheckRules& rules)
 {
-    std::string out = "Cross-check results\n";
-    const std::string heading =
-        padded("Call", 13) + padded("Claimed", 9, true) + padded("Lines", 7, true) +
-        padded("Conf", 7, true) + padded("Dupe", 6, true) + padded("Early", 6, true) +
-        padded("Bust", 6, true) + padded("NIL", 6, true) + padded("BExch", 6, true) +
-        padded("Uniq", 6, true) + padded("NoLog", 6, true) + padded("Clock", 7, true) +
-        padded("Checked", 9, true) + padded("Penalty", 9, true) + padded("Final", 9, true) +
-        "\n";
+    if (!rules.periodGiven) {
+        return "period not given";
+    }
+    DateTimeParts start;
+    DateTimeParts end;
+    breakDownOleDate(rules.startMinute / 1440.0, start);
+    breakDownOleDate((rules.startMinute + 60.0 * rules.hours) / 1440.0, end);
+    const bool sameDay =
+        start.year == end.year && start.month == end.month && start.day == end.day;
+    return formatDateParts(start, "%Y-%m-%d %H%M") + " to " +
+           formatDateParts(end, sameDay ? "%H%M" : "%Y-%m-%d %H%M") + " UTC";
+}
+
+TextRow textRow(const LogSet& set, const CrosscheckResult& result, std::size_t l,
+                std::size_t place)
+{
+    const LogInput& log = set.logs[l];
+    const LogTotals& t = result.totals[l];
+    const ClockEstimate& clock = result.clocks[l];
+    TextRow row = {std::to_string(place), shownLine(log.call), claimedText(log),
+                   std::to_string(log.qsos.size()), std::to_string(t.confirmed)};
+    for (Verdict v : {Verdict::Dupe, Verdict::TooEarly, Verdict::BustedCall, Verdict::NotInLog,
+                      Verdict::BustedExchange, Verdict::Unique, Verdict::NoLog}) {
+        row.push_back(std::to_string(t.counts[static_cast<int>(v)]));
+    }
+    row.push_back(signedMinutes(clock.offset) + (clock.reliable ? "" : "?"));
+    row.push_back(std::to_string(t.checked));
+    row.push_back(std::to_string(t.penalty));
+    row.push_back(std::to_string(std::max<int64_t>(t.final(), 0)));
+    return row;
+}
+
+// The call left-aligned, every other column right-aligned; each as wide as its widest cell.
+std::string textLine(const TextRow& row, const std::vector<std::size_t>& widths)
+{
+    std::string line;
+    for (std::size_t c = 0; c < row.size(); ++c) {
+        line += (c == 0 ? "" : "  ") + padded(row[c], widths[c], c != 1);
+    }
+    return line.erase(line.find_last_not_of(' ') + 1) + "\n";
+}
+
+}  // namespace
+
+std::string resultsText(const LogSet& set, const CrosscheckResult& result,
+                        const CrosscheckRules& rules, const std::vector<std::string>& notes)
+{
+    TextRow heading;
+    std::vector<std::size_t> widths;
+    for (const auto& column : TextColumns) {
+        heading.push_back(column[0]);
+        widths.push_back(std::strlen(column[0]));
+    }
+    std::vector<std::pair<std::string, TextRow>> rows;  // category, row
     std::string category = "\x01";
+    std::size_t place = 0;
     for (std::size_t l : logsByStanding(set, result)) {
         const LogInput& log = set.logs[l];
-        if (log.categories != category) {
-            category = log.categories;
-            out += "\n" + (category.empty() ? std::string("(no category)") : category) + "\n" +
-                   heading;
+        place = log.categories == category ? place + 1 : 1;
+        category = log.categories;
+        rows.emplace_back(category, textRow(set, result, l, place));
+        for (std::size_t c = 0; c < TextColumnCount; ++c) {
+            widths[c] = std::max(widths[c], rows.back().second[c].size());
         }
-        const LogTotals& t = result.totals[l];
-        auto count = [&](Verdict v) {
-            return padded(std::to_string(t.counts[static_cast<int>(v)]), 6, true);
-        };
-        const ClockEstimate& clock = result.clocks[l];
-        out += padded(log.call, 13) + padded(claimedText(log), 9, true) +
-               padded(std::to_string(log.qsos.size()), 7, true) +
-               padded(std::to_string(t.confirmed), 7, true) + count(Verdict::Dupe) +
-               count(Verdict::TooEarly) + count(Verdict::BustedCall) + count(Verdict::NotInLog) +
-               count(Verdict::BustedExchange) + count(Verdict::Unique) + count(Verdict::NoLog) +
-               padded(signedMinutes(clock.offset) + (clock.reliable ? "" : "?"), 7, true) +
-               padded(std::to_string(t.checked), 9, true) +
-               padded(std::to_string(t.penalty), 9, true) +
-               padded(std::to_string(t.final()), 9, true) + "\n";
+    }
+    std::string out = shownLine(rules.contest) + ", " + periodText(rules) + "\n" +
+                      "Cross-check results\n";
+    category = "\x01";
+    for (const auto& row : rows) {
+        if (row.first != category) {
+            category = row.first;
+            out += "\n" + (category.empty() ? std::string("(no category)") : shownLine(category)) +
+                   "\n" + textLine(heading, widths);
+        }
+        out += textLine(row.second, widths);
+    }
+    out += "\nLegend\n";
+    std::size_t headingWidth = 0;
+    for (const auto& column : TextColumns) {
+        headingWidth = std::max(headingWidth, std::strlen(column[0]));
+    }
+    for (const auto& column : TextColumns) {
+        out += "  " + padded(column[0], headingWidth + 2) + column[1] + "\n";
     }
     if (!notes.empty()) {
         out += "\nNotes\n";
         for (const std::string& note : notes) {
-            out += "  " + note + "\n";
+            out += "  " + shownLine(note) + "\n";
         }
     }
     return out;
@@ -238,8 +339,8 @@ std::string ubnReport(const LogSet& set, const CrosscheckResult& result, std::si
 {
     const LogInput& log = set.logs[l];
     const LogTotals& t = result.totals[l];
-    std::string out = "Cross-check report for " + log.call + "\n";
-    out += "File: " + log.fileName + "\n";
+    std::string out = "Cross-check report for " + shownLine(log.call) + "\n";
+    out += "File: " + shownLine(log.fileName) + "\n";
     out += "Clock offset: " +
            (result.clocksEstimated ? clockText(result.clocks[l]) : std::string("not estimated")) +
            "\n";
@@ -265,9 +366,10 @@ std::string ubnReport(const LogSet& set, const CrosscheckResult& result, std::si
         }
         out += "\nLine " + std::to_string(log.qsos[i].line) + ": " + verdictName(line.verdict);
         if (line.verdict == Verdict::BustedCall && line.partnerCall != NoName) {
-            out += " (the station worked: " + std::string(set.names.text(line.partnerCall)) + ")";
+            out += " (the station worked: " +
+                   shownLine(std::string(set.names.text(line.partnerCall))) + ")";
         }
-        out += "\n  " + text(l, log.qsos[i].line) + "\n";
+        out += "\n  " + shownLine(text(l, log.qsos[i].line)) + "\n";
         if (line.partnerQso < 0) {
             continue;
         }
@@ -275,13 +377,14 @@ std::string ubnReport(const LogSet& set, const CrosscheckResult& result, std::si
         const std::size_t p = ownLine ? l : static_cast<std::size_t>(line.partnerLog);
         const LogInput& partner = set.logs[p];
         const QsoInput& q = partner.qsos[static_cast<std::size_t>(line.partnerQso)];
-        out += std::string(ownLine ? "  earlier, " : "  their line, ") + partner.fileName +
-               " line " + std::to_string(q.line) + ":\n  " + text(p, q.line) + "\n";
+        out += std::string(ownLine ? "  earlier, " : "  their line, ") +
+               shownLine(partner.fileName) + " line " + std::to_string(q.line) + ":\n  " +
+               shownLine(text(p, q.line)) + "\n";
     }
     return out;
 }
 
 std::string ubnFileName(const std::string& call)
 {
-    return "ubn/" + cabrilloFileBase(call) + ".txt";
+    return "ubn/" + outputFileBase(call) + ".txt";
 }

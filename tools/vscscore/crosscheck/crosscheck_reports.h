@@ -1,5 +1,6 @@
 // The cross-check's output texts: qsos.csv, results.csv, results.txt and each entrant's ubn
-// report. Lines end with LF; the bytes are the same on every system.
+// report. Lines end with LF; the bytes are the same on every system; log text is shown with
+// its control bytes escaped, and no CSV cell opens as a formula.
 #pragma once
 
 #include <functional>
@@ -21,8 +22,10 @@ bool isFinding(Verdict verdict);
 std::string clockText(const ClockEstimate& clock);
 
 std::string resultsCsv(const LogSet& set, const CrosscheckResult& result);
+// The table a sponsor publishes: the contest and its period, each category's places, a legend
+// of the columns, then the notes. Control bytes are shown escaped.
 std::string resultsText(const LogSet& set, const CrosscheckResult& result,
-                        const std::vector<std::string>& notes);
+                        const CrosscheckRules& rules, const std::vector<std::string>& notes);
 // The text of a log's line by its number, for quoting: the lines' texts are not held in the
 // logs, so the caller fetches those that quotedLines names.
 using LineText = std::function<std::string(std::size_t log, uint32_t line)>;
@@ -37,5 +40,5 @@ std::vector<std::pair<std::size_t, uint32_t>> quotedLines(const LogSet& set,
 // line quoted.
 std::string ubnReport(const LogSet& set, const CrosscheckResult& result, std::size_t log,
                       const LineText& text);
-// "ubn/R1ABC.txt" for R1ABC, named as the plug-in names its files after a callsign.
+// "ubn/R1ABC.txt" for R1ABC: the call's outputFileBase.
 std::string ubnFileName(const std::string& call);

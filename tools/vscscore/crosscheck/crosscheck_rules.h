@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "cabrillo/contest_name.h"
 #include "rules/repeat_rule.h"
 
 struct CrosscheckRules {
+    std::string contest = ContestName;  // as the results name it
     bool periodGiven = false;
     int32_t startMinute = 0;  // minutes since the OLE epoch, UTC
     unsigned hours = 24;

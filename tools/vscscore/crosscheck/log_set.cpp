@@ -1,7 +1,19 @@
-// Duplicate callsigns among the logs: the later-modified one counts.
+// Duplicate callsigns among the logs: one rule picks the log that counts, one text says why.
 #include "log_set.h"
 
+#include <tuple>
 #include <unordered_map>
+
+namespace {
+
+// True when a counts rather than b.
+bool counts(const LogInput& a, const LogInput& b)
+{
+    return std::make_tuple(a.modified, a.qsos.size(), a.fileName) >
+           std::make_tuple(b.modified, b.qsos.size(), b.fileName);
+}
+
+}  // namespace
 
 std::vector<int32_t> supersededLogs(const LogSet& set)
 {
@@ -14,7 +26,7 @@ std::vector<int32_t> supersededLogs(const LogSet& set)
             continue;
         }
         const int32_t other = found.first->second;
-        if (set.logs[i].modified >= set.logs[other].modified) {
+        if (counts(set.logs[i], set.logs[other])) {
             found.first->second = index;
         }
     }
@@ -25,4 +37,17 @@ std::vector<int32_t> supersededLogs(const LogSet& set)
         }
     }
     return superseded;
+}
+
+std::string supersededWhy(const LogInput& loser, const LogInput& winner)
+{
+    if (winner.modified != loser.modified) {
+        return "was modified later";
+    }
+    if (winner.qsos.size() != loser.qsos.size()) {
+        return "the same modification time; the larger counts: " +
+               std::to_string(winner.qsos.size()) + " QSO lines to " +
+               std::to_string(loser.qsos.size());
+    }
+    return "the same modification time and as many QSO lines; the name sorting last counts";
 }

@@ -36,6 +36,9 @@ struct LogSet {
     std::vector<LogInput> logs;
 };
 
-// Which logs count: of two with the same callsign the later-modified (then the later given);
-// superseded[i] names the log that replaces log i, or is -1.
+// Which logs count: of two with the same callsign the later-modified; of two modified at the
+// same time (saved from mail, unzipped, checked out) the one with more QSO lines, then the one
+// whose file name sorts last. superseded[i] names the log that replaces log i, or is -1.
 std::vector<int32_t> supersededLogs(const LogSet& set);
+// Why winner counts and not loser, as a note says it after "WINNER has the same CALLSIGN".
+std::string supersededWhy(const LogInput& loser, const LogInput& winner);

@@ -33,7 +33,17 @@ bool sameFile(const FileIdentity& a, const FileIdentity& b)
 std::string OutputFolder::open(const std::vector<std::string>& inputs)
 {
     std::string error;
-    if (!makeFolder(path_, error) || !makeFolder(pathOf("ubn"), error)) {
+    if (!makeFolder(path_, error)) {
+        return error;
+    }
+    // A subfolder that is a link would put the reports wherever it leads.
+    for (const char* sub : {"ubn", "log"}) {
+        if (isLink(pathOf(sub))) {
+            return pathOf(sub) + " is a link; nothing is written through one: remove it or " +
+                   "give another --out";
+        }
+    }
+    if (!makeFolder(pathOf("ubn"), error)) {
         return error;
     }
     const FileIdentity folder = fileIdentity(path_);
@@ -68,6 +78,10 @@ std::string OutputFolder::open(const std::vector<std::string>& inputs)
 
 std::string OutputFolder::refusal(const std::string& name) const
 {
+    if (isLink(pathOf(name))) {
+        return pathOf(name) + " is a link; nothing is written through one: move it away or " +
+               "give another --out";
+    }
     const FileIdentity there = fileIdentity(pathOf(name));
     if (!there.exists) {
         return std::string();

@@ -10,10 +10,11 @@ class OutputFolder {
 public:
     explicit OutputFolder(std::string path) : path_(std::move(path)) {}
 
-    // Makes the folder (and ubn/) and refuses one that holds any of the inputs. Empty, or why.
+    // Makes the folder (and ubn/) and refuses one that holds any of the inputs, or whose ubn/
+    // or log/ is a link. Empty, or why.
     std::string open(const std::vector<std::string>& inputs);
-    // Why a name (relative, "/"-separated) may not be written: an existing file this command
-    // did not write, or one changed since. Empty when it may.
+    // Why a name (relative, "/"-separated) may not be written: a link, an existing file this
+    // command did not write, or one changed since. Empty when it may.
     std::string refusal(const std::string& name) const;
     // Writes the whole file, then records it. Empty, or why.
     std::string write(const std::string& name, const std::string& bytes);

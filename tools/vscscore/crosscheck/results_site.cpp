@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "cabrillo/file_base.h"
+#include "output_names.h"
 #include "counted_text.h"
 #include "log_score.h"
 #include "page_style.h"
@@ -23,9 +23,16 @@ const std::size_t Leaders = 10;
 const std::size_t MostFindings = 200;
 const std::size_t MostCostly = 20;
 
+// A findings line longer than the page wraps rather than push the last column out of sight;
+// on a phone the lines stay whole, their table scrolling in its box. A results table scrolled
+// sideways keeps its calls in view.
 const char SiteStyle[] =
     "nav{font-size:13px}.results thead th{white-space:normal;vertical-align:bottom}\n"
-    ".findings td{vertical-align:top}.findings code{white-space:pre;font-size:12px}\n";
+    ".results td:first-child,.results th:first-child{position:sticky;left:0;background:#fff;"
+    "z-index:1}\n"
+    ".findings td{vertical-align:top;white-space:normal}\n"
+    ".findings code{white-space:pre-wrap;overflow-wrap:anywhere;font-size:12px}\n"
+    "@media (max-width:700px){.findings code{white-space:pre;overflow-wrap:normal}}\n";
 
 // A file name as a link: every byte but the plainest percent-encoded, so a callsign's
 // characters never end the attribute or read as a query or fragment.
@@ -441,7 +448,7 @@ SiteContext siteContext(const LogSet& set, const CrosscheckResult& result)
 
 std::string entrantPageName(const std::string& call)
 {
-    return "log/" + cabrilloFileBase(call) + ".html";
+    return "log/" + outputFileBase(call) + ".html";
 }
 
 std::string resultPageName(std::size_t page)

@@ -17,11 +17,12 @@ struct Key {
 };
 
 const Key Keys[] = {
-    {"Contest", "Start"},         {"Contest", "Hours"},          {"Exchange", "Sent"},
-    {"Exchange", "Received"},     {"Exchange", "Check"},         {"Exchange", "Points"},
-    {"Match", "Tolerance"},       {"Match", "Clock"},            {"Repeat", "SameBandMode"},
-    {"Repeat", "OtherBandMode"},  {"Credit", "NoLog"},           {"Credit", "Unique"},
-    {"Penalty", "NotInLog"},      {"Penalty", "BustedCall"},     {"Penalty", "BustedExchange"},
+    {"Contest", "Name"},          {"Contest", "Start"},          {"Contest", "Hours"},
+    {"Exchange", "Sent"},         {"Exchange", "Received"},      {"Exchange", "Check"},
+    {"Exchange", "Points"},       {"Match", "Tolerance"},        {"Match", "Clock"},
+    {"Repeat", "SameBandMode"},   {"Repeat", "OtherBandMode"},   {"Credit", "NoLog"},
+    {"Credit", "Unique"},         {"Penalty", "NotInLog"},       {"Penalty", "BustedCall"},
+    {"Penalty", "BustedExchange"},
 };
 
 std::string folded(std::string text)
@@ -72,7 +73,12 @@ std::vector<std::string> fieldNames(const std::string& text)
 std::string take(const std::string& key, const std::string& value, CrosscheckRules& rules)
 {
     unsigned number = 0;
-    if (key == "Start") {
+    if (key == "Name") {
+        if (value.empty() || value.size() > 64) {
+            return "Name wants the contest's name, 1 to 64 characters";
+        }
+        rules.contest = value;
+    } else if (key == "Start") {
         int32_t minute = 0;
         if (!parseStart(value, minute)) {
             return "Start wants YYYY-MM-DD HH:MM (UTC)";
