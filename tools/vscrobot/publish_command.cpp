@@ -19,10 +19,11 @@ namespace {
 bool clearFolder(const std::string& folder, std::string& why)
 {
     std::vector<std::string> names;
+    std::vector<SkippedEntry> skipped;  // no file of ours: left for the cross-check to name
     if (!isFolder(folder)) {
         return true;
     }
-    if (!listFolder(folder, names, why)) {
+    if (!listFolder(folder, names, skipped, why)) {
         return false;
     }
     for (const std::string& name : names) {

@@ -27,8 +27,9 @@ const char* typeOf(const std::string& name)
 bool listed(const std::string& folder, const std::string& name)
 {
     std::vector<std::string> names;
+    std::vector<SkippedEntry> skipped;  // links, folders: never served
     std::string error;
-    if (!listFolder(folder, names, error)) {
+    if (!listFolder(folder, names, skipped, error)) {
         return false;
     }
     for (const std::string& n : names) {
