@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "lint_rules.h"
+#include "lint/lint_rules.h"
 #include "support/bytes.h"
 
 namespace {

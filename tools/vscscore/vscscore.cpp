@@ -5,17 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "command_table.h"
-#include "console_text.h"
-#include "crosscheck_command.h"
-#include "exit_status.h"
-#include "freed_memory.h"
-#include "help.h"
-#include "log_file.h"
-#include "messages.h"
-#include "options.h"
+#include "cli/command_table.h"
+#include "platform/console_text.h"
+#include "commands/crosscheck_command.h"
+#include "cli/exit_status.h"
+#include "platform/freed_memory.h"
+#include "cli/help.h"
+#include "input/log_file.h"
+#include "cli/messages.h"
+#include "cli/options.h"
 #include "plugin/version.h"
-#include "utf8_files.h"
+#include "platform/utf8_files.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The one table of commands.
-#include "command_table.h"
+#include "cli/command_table.h"
 
 namespace {
 

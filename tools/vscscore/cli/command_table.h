@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "commands.h"
+#include "cli/commands.h"
 
 struct Command {
     const char* name;

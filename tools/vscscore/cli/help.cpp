@@ -1,5 +1,5 @@
 // The text of vscscore --help.
-#include "help.h"
+#include "cli/help.h"
 
 const char HelpText[] =
     "vscscore - score a VESTAR CUP (VSC) log with the Stats plug-in, as the logger Ravo does\n"

@@ -1,10 +1,10 @@
 // Messages on standard error, one line each, named after the program.
-#include "messages.h"
+#include "cli/messages.h"
 
 #include <cstdio>
 
-#include "exit_status.h"
-#include "shown_text.h"
+#include "cli/exit_status.h"
+#include "cli/shown_text.h"
 
 const char ProgramName[] = "vscscore";
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "counted_text.h"
+#include "cli/counted_text.h"
 
 extern const char ProgramName[];
 

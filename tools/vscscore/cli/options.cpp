@@ -1,10 +1,10 @@
 // The command line read with getopt_long, the messages our own.
-#include "options.h"
+#include "cli/options.h"
 
 #include <getopt.h>
 
-#include "command_table.h"
-#include "report_command.h"
+#include "cli/command_table.h"
+#include "commands/report_command.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "commands.h"
+#include "cli/commands.h"
 
 // Reads the command line into options; empty, or the usage error to report. -h or --help
 // ends the reading with options.help set.

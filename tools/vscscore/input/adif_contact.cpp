@@ -1,6 +1,6 @@
 // ADIF fields to the host's contact: callsign, UTC date and time, frequency, band, mode,
 // reports and exchanges.
-#include "adif_contact.h"
+#include "input/adif_contact.h"
 
 #include <cctype>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // ADIF 3 tags and records: <NAME:LENGTH[:TYPE]>value ... <EOR>, after an optional header.
-#include "adif_reader.h"
+#include "input/adif_reader.h"
 
 #include <cctype>
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "adif_contact.h"
-#include "contact_warnings.h"
-#include "packed_contacts.h"
+#include "input/adif_contact.h"
+#include "input/contact_warnings.h"
+#include "input/packed_contacts.h"
 
 struct LoadedLog {
     std::vector<LogContact> contacts;  // empty when read packed

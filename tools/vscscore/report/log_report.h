@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "adif_contact.h"
-#include "log_audit.h"
+#include "input/adif_contact.h"
+#include "audit/log_audit.h"
 
 struct Tally {
     std::size_t qsos = 0;

@@ -1,5 +1,5 @@
 // Writes the report as aligned plain-text tables.
-#include "report_text.h"
+#include "report/report_text.h"
 
 #include <algorithm>
 

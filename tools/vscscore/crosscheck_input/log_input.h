@@ -1,0 +1,40 @@
+// One Cabrillo file into the cross-check's plain log. This is the only place the cross-check
+// reads the format; it is to become a thin use of the driver's one Cabrillo reader.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "contest/crosscheck_rules.h"
+#include "contest/log_set.h"
+
+class CabrilloLogReader {
+public:
+    CabrilloLogReader(const CrosscheckRules& rules, Names& names) : rules_(rules), names_(names) {}
+
+    // Lines end with CR LF, LF or CR; a UTF-8 byte-order mark is skipped; tags are read in
+    // any case. A QSO line is its blank-separated fields: frequency, mode, date, time, the own
+    // call and the Sent fields, the worked call and the Received fields; the last takes any
+    // rest. A line that does not read so is kept, not valid. False with the reason when the
+    // file has no CALLSIGN:.
+    bool read(const std::string& bytes, LogInput& log, std::string& why);
+
+private:
+    NameId bandOf(int32_t kHz);
+    bool minuteOf(const char* date, const char* time, int32_t& minute);
+    void readQso(const char* begin, const char* end, uint32_t number, LogInput& log);
+
+    const CrosscheckRules& rules_;
+    Names& names_;
+    std::unordered_map<int32_t, NameId> bands_;
+    std::string lastDate_;
+    int32_t lastDay_ = 0;  // minutes of lastDate_ at 0000
+    bool lastDateValid_ = false;
+};
+
+// The texts of the lines with the given numbers (ascending), split as the reader splits them:
+// what a report quotes, read again rather than held for millions of lines.
+std::vector<std::string> cabrilloLines(const std::string& bytes,
+                                       const std::vector<uint32_t>& numbers);
