@@ -196,7 +196,8 @@ stats_test(driver_tests SOURCES
     ${TESTS}/driver/lint_rules_test.cpp
     ${TESTS}/driver/log_audit_test.cpp
     ${TESTS}/driver/packed_contacts_test.cpp
-    LIBS driver_lint export_checks)
+    ${TESTS}/driver/qso_reading_test.cpp
+    LIBS driver_lint export_checks crosscheck_input)
 
 if(WIN32)
     set(DRIVER_EMULATOR ${CMAKE_CROSSCOMPILING_EMULATOR})

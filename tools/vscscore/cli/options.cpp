@@ -4,6 +4,7 @@
 #include <getopt.h>
 
 #include "cli/command_table.h"
+#include "input/calendar_day.h"
 #include "commands/report_command.h"
 
 namespace {
@@ -104,20 +105,9 @@ std::string parseArguments(int argc, char** argv, Options& options)
 
 bool parseDate(std::string text, DateRecord& date)
 {
-    if (text.size() == 10 && text[4] == '-' && text[7] == '-') {
-        text = text.substr(0, 4) + text.substr(5, 2) + text.substr(8, 2);
-    }
-    if (text.size() != 8 || text.find_first_not_of("0123456789") != std::string::npos) {
-        return false;
-    }
-    DateTimeParts parts;
-    parts.year = std::stoi(text.substr(0, 4));
-    parts.month = std::stoi(text.substr(4, 2));
-    parts.day = std::stoi(text.substr(6, 2));
+    DateTimeParts day;
     double value = 0.0;
-    DateTimeParts check;
-    if (!makeOleDate(parts, value) || !breakDownOleDate(value, check) ||
-        check.month != parts.month || check.day != parts.day) {
+    if (!readDay(text, day, true) || !makeOleDate(day, value)) {
         return false;
     }
     date = DateRecord::make(value);

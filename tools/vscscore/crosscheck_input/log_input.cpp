@@ -1,22 +1,20 @@
 // The cross-check's Cabrillo adapter: byte-level, no string per line but the kept text.
 #include "crosscheck_input/log_input.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "cabrillo_input/cabrillo_reader.h"
-#include "scoring/band_plan.h"
+#include "cabrillo_input/qso_reading.h"
+#include "input/calendar_day.h"
+#include "input/plain_text.h"
 #include "scoring/ole_date.h"
 
 namespace {
 
-char upper(char c)
+char upperChar(char c)
 {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool blank(char c)
-{
-    return c == ' ' || c == '\t';
 }
 
 bool tagIs(const char* begin, const char* colon, const char* tag)
@@ -26,50 +24,11 @@ bool tagIs(const char* begin, const char* colon, const char* tag)
         return false;
     }
     for (std::size_t i = 0; i < size; ++i) {
-        if (upper(begin[i]) != tag[i]) {
+        if (upperChar(begin[i]) != tag[i]) {
             return false;
         }
     }
     return true;
-}
-
-std::string upperText(const char* begin, const char* end)
-{
-    std::string text(begin, end);
-    for (char& c : text) {
-        c = upper(c);
-    }
-    return text;
-}
-
-std::string trimmedValue(const char* begin, const char* end)
-{
-    while (begin < end && blank(*begin)) {
-        ++begin;
-    }
-    while (end > begin && blank(end[-1])) {
-        --end;
-    }
-    return std::string(begin, end);
-}
-
-bool digits(const char* begin, std::size_t size)
-{
-    for (std::size_t i = 0; i < size; ++i) {
-        if (begin[i] < '0' || begin[i] > '9') {
-            return false;
-        }
-    }
-    return size > 0;
-}
-
-int number(const char* begin, std::size_t size)
-{
-    int value = 0;
-    for (std::size_t i = 0; i < size; ++i) {
-        value = value * 10 + (begin[i] - '0');
-    }
-    return value;
 }
 
 // Calls visit(number, begin, end) for each line, split by the one Cabrillo line splitter.
@@ -104,109 +63,82 @@ std::vector<std::string> cabrilloLines(const std::string& bytes,
     return texts;
 }
 
-NameId CabrilloLogReader::bandOf(int32_t kHz)
+bool CabrilloLogReader::bandOf(std::string_view word, QsoInput& q)
 {
-    auto found = bands_.find(kHz);
-    if (found != bands_.end()) {
-        return found->second;
-    }
-    std::string band;
-    if (kHz > 0 && kHz <= 4294967) {
-        band = bandOfFrequency(static_cast<unsigned>(kHz) * 1000u);
-    }
-    // Above 30 MHz a Cabrillo file may give the band in MHz ("50", "144").
-    if (band.empty() && kHz > 0 && kHz <= 4294) {
-        band = bandOfFrequency(static_cast<unsigned>(kHz) * 1000000u);
-    }
-    const NameId id = names_.intern(band);
-    bands_.emplace(kHz, id);
-    return id;
-}
-
-bool CabrilloLogReader::minuteOf(const char* date, const char* time, int32_t& minute)
-{
-    if (lastDate_.compare(0, std::string::npos, date, 10) != 0) {
-        lastDate_.assign(date, 10);
-        lastDateValid_ = false;
-        if (date[4] == '-' && date[7] == '-' && digits(date, 4) && digits(date + 5, 2) &&
-            digits(date + 8, 2)) {
-            DateTimeParts parts;
-            parts.year = number(date, 4);
-            parts.month = number(date + 5, 2);
-            parts.day = number(date + 8, 2);
-            double value = 0.0;
-            DateTimeParts check;
-            lastDateValid_ = makeOleDate(parts, value) && breakDownOleDate(value, check) &&
-                             check.day == parts.day && check.month == parts.month;
-            lastDay_ = static_cast<int32_t>(minutesSinceOleEpoch(parts));
+    // Whole kHz, nearly every line: read once for each frequency the log gives.
+    const bool whole = digitsOnly(word) && word.size() <= 10;
+    const int64_t kHz = whole ? std::stoll(std::string(word)) : -1;
+    if (whole) {
+        const auto found = bands_.find(kHz);
+        if (found != bands_.end()) {
+            q.freqKHz = found->second.kHz;
+            q.band = found->second.band;
+            return found->second.read;
         }
     }
-    if (!lastDateValid_ || !digits(time, 4)) {
+    const QsoBand read = readQsoFrequency(word);
+    KnownBand known;
+    known.read = read.read != QsoFrequency::Zero && read.read != QsoFrequency::None;
+    known.kHz = static_cast<int32_t>(std::min<int64_t>(read.kHz, INT32_MAX));
+    known.band = names_.intern(read.band);
+    if (whole) {
+        bands_.emplace(kHz, known);
+    }
+    q.freqKHz = known.kHz;
+    q.band = known.band;
+    return known.read;
+}
+
+bool CabrilloLogReader::minuteOf(std::string_view date, std::string_view time, int32_t& minute)
+{
+    if (date != lastDate_) {
+        lastDate_.assign(date);
+        DateTimeParts day;
+        lastDateValid_ = readDay(date, day);
+        lastDay_ = lastDateValid_ ? static_cast<int32_t>(minutesSinceOleEpoch(day)) : 0;
+    }
+    DateTimeParts at;
+    if (!lastDateValid_ || !readHhmm(time, at)) {
         return false;
     }
-    const int hour = number(time, 2);
-    const int minutes = number(time + 2, 2);
-    if (hour > 23 || minutes > 59) {
-        return false;
-    }
-    minute = lastDay_ + hour * 60 + minutes;
+    minute = lastDay_ + at.hour * 60 + at.minute;
     return true;
 }
 
-void CabrilloLogReader::readQso(const char* begin, const char* end, uint32_t line, LogInput& log)
+// The line read as lint reads it: a line lint rejects for its fields is kept, not valid.
+void CabrilloLogReader::readQso(std::string_view value, uint32_t line, bool notForCredit,
+                                LogInput& log)
 {
     QsoInput q;
     q.line = line;
+    q.notForCredit = notForCredit;
     q.fieldsAt = static_cast<uint32_t>(log.fields.size());
-    const std::size_t sent = rules_.sent.size();
-    const std::size_t wanted = 4 + 1 + sent + 1 + rules_.received.size();
-    log.fields.resize(log.fields.size() + sent + rules_.received.size(), NoName);
-
-    const char* at = begin + 4;  // after "QSO:"
-    const char* token[64];
-    const char* tokenEnd[64];
-    std::size_t count = 0;
-    while (at < end && count < wanted) {
-        while (at < end && blank(*at)) {
-            ++at;
-        }
-        if (at == end) {
-            break;
-        }
-        token[count] = at;
-        while (at < end && !blank(*at)) {
-            ++at;
-        }
-        tokenEnd[count++] = at;
-    }
-    if (count < wanted) {
+    QsoShape shape;
+    shape.sent = rules_.sent.size();
+    shape.received = rules_.received.size();
+    log.fields.resize(log.fields.size() + shape.sent + shape.received, NoName);
+    const QsoWords words = splitQsoWords(value);
+    // A transmitter ID, the last word, is no part of the exchange.
+    if (judgeWordCount(words.count, shape) == QsoWordCount::Wrong ||
+        !minuteOf(words.word[DateColumn], words.word[TimeColumn], q.minute) ||
+        !bandOf(words.word[FrequencyColumn], q)) {
         log.qsos.push_back(q);
         return;
     }
-    // The last received field takes the rest of the line, as the plug-in writes it.
-    const char* last = end;
-    while (last > token[wanted - 1] && blank(last[-1])) {
-        --last;
-    }
-    tokenEnd[wanted - 1] = last;
-    const std::size_t freqSize = static_cast<std::size_t>(tokenEnd[0] - token[0]);
-    const bool timed = tokenEnd[2] - token[2] == 10 && tokenEnd[3] - token[3] == 4 &&
-                       minuteOf(token[2], token[3], q.minute);
-    if (!digits(token[0], freqSize) || freqSize > 9 || !timed) {
+    const QsoMode mode = readQsoMode(words.word[ModeColumn]);
+    if (!mode.known) {
         log.qsos.push_back(q);
         return;
     }
-    q.freqKHz = number(token[0], freqSize);
-    q.band = bandOf(q.freqKHz);
-    q.mode = names_.intern(upperText(token[1], tokenEnd[1]));
-    q.ownCall = names_.intern(upperText(token[4], tokenEnd[4]));
-    q.call = names_.intern(upperText(token[5 + sent], tokenEnd[5 + sent]));
-    for (std::size_t i = 0; i < sent; ++i) {
-        log.fields[q.fieldsAt + i] = names_.intern(upperText(token[5 + i], tokenEnd[5 + i]));
+    const auto name = [&](std::size_t i) { return names_.intern(upper(words.word[i])); };
+    q.mode = names_.intern(mode.name);
+    q.ownCall = name(4);
+    q.call = name(5 + shape.sent);
+    for (std::size_t i = 0; i < shape.sent; ++i) {
+        log.fields[q.fieldsAt + i] = name(5 + i);
     }
-    for (std::size_t i = 0; i < rules_.received.size(); ++i) {
-        const std::size_t t = 6 + sent + i;
-        log.fields[q.fieldsAt + sent + i] = names_.intern(upperText(token[t], tokenEnd[t]));
+    for (std::size_t i = 0; i < shape.received; ++i) {
+        log.fields[q.fieldsAt + shape.sent + i] = name(6 + shape.sent + i);
     }
     q.valid = true;
     log.qsos.push_back(q);
@@ -229,22 +161,23 @@ bool CabrilloLogReader::read(const std::string& bytes, LogInput& log, std::strin
             return true;
         }
         const std::string_view tag(at, static_cast<std::size_t>(colon - at));
+        const std::string_view value(colon + 1, static_cast<std::size_t>(stop - colon - 1));
         if (tagIs(at, colon, "QSO")) {
-            readQso(at, stop, line, log);
+            readQso(value, line, false, log);
+        } else if (readsNotForCredit_ && tagIs(at, colon, "X-QSO")) {
+            readQso(value, line, true, log);
         } else if (tagIs(at, colon, "CALLSIGN")) {
-            log.call = upperText(colon + 1, stop);
-            log.call = trimmedValue(log.call.data(), log.call.data() + log.call.size());
+            log.call = upper(trimmed(value));
             callsign = !log.call.empty();
-        } else if (tag.size() > 9 && upperText(at, at + 9) == "CATEGORY-") {
-            const std::string value = trimmedValue(colon + 1, stop);
-            if (!value.empty()) {
-                log.categories += (log.categories.empty() ? "" : " ") +
-                                  upperText(value.data(), value.data() + value.size());
+        } else if (tag.size() > 9 && upper(tag.substr(0, 9)) == "CATEGORY-") {
+            const std::string text = trimmed(value);
+            if (!text.empty()) {
+                log.categories += (log.categories.empty() ? "" : " ") + upper(text);
             }
         } else if (tagIs(at, colon, "CLAIMED-SCORE")) {
-            const std::string value = trimmedValue(colon + 1, stop);
-            log.claimedGiven = digits(value.data(), value.size()) && value.size() < 16;
-            log.claimed = log.claimedGiven ? std::stoll(value) : 0;
+            const std::string text = trimmed(value);
+            log.claimedGiven = digitsOnly(text) && text.size() < 16;
+            log.claimed = log.claimedGiven ? std::stoll(text) : 0;
         }
         return true;
     });

@@ -1,9 +1,10 @@
 // One Cabrillo file into the cross-check's plain log. This is the only place the cross-check
-// reads the format; it is to become a thin use of the driver's one Cabrillo reader.
+// reads the format: its QSO lines through the driver's one QSO-line reader, as lint reads them.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -12,23 +13,37 @@
 
 class CabrilloLogReader {
 public:
-    CabrilloLogReader(const CrosscheckRules& rules, Names& names) : rules_(rules), names_(names) {}
+    // With readsNotForCredit, X-QSO lines (a logger's "not for credit") are read too, marked
+    // so; without, they are left out as before the engine weighs them.
+    CabrilloLogReader(const CrosscheckRules& rules, Names& names, bool readsNotForCredit = false)
+        : rules_(rules), names_(names), readsNotForCredit_(readsNotForCredit)
+    {
+    }
 
     // Lines end with CR LF, LF or CR; a UTF-8 byte-order mark is skipped; tags are read in
     // any case. A QSO line is its blank-separated fields: frequency, mode, date, time, the own
-    // call and the Sent fields, the worked call and the Received fields; the last takes any
-    // rest. A line that does not read so is kept, not valid. False with the reason when the
-    // file has no CALLSIGN:.
+    // call and the Sent fields, the worked call and the Received fields, then perhaps a
+    // transmitter ID, which is skipped. A line lint rejects for its fields (their count, the
+    // frequency, the mode, the date or time) is kept, not valid. False with the reason when
+    // the file has no CALLSIGN:.
     bool read(const std::string& bytes, LogInput& log, std::string& why);
 
 private:
-    NameId bandOf(int32_t kHz);
-    bool minuteOf(const char* date, const char* time, int32_t& minute);
-    void readQso(const char* begin, const char* end, uint32_t number, LogInput& log);
+    struct KnownBand {
+        bool read = false;
+        int32_t kHz = 0;
+        NameId band = NoName;
+    };
+
+    // The line's frequency and band; false when lint rejects the frequency.
+    bool bandOf(std::string_view word, QsoInput& q);
+    bool minuteOf(std::string_view date, std::string_view time, int32_t& minute);
+    void readQso(std::string_view value, uint32_t number, bool notForCredit, LogInput& log);
 
     const CrosscheckRules& rules_;
     Names& names_;
-    std::unordered_map<int32_t, NameId> bands_;
+    bool readsNotForCredit_;
+    std::unordered_map<int64_t, KnownBand> bands_;
     std::string lastDate_;
     int32_t lastDay_ = 0;  // minutes of lastDate_ at 0000
     bool lastDateValid_ = false;

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <set>
 
+#include "input/calendar_day.h"
 #include "input/file_bytes.h"
+#include "input/plain_text.h"
 #include "platform/platform.h"
 #include "scoring/ole_date.h"
 
@@ -23,23 +25,6 @@ const Key Keys[] = {
     {"Repeat", "OtherBandMode"},  {"Credit", "NoLog"},           {"Credit", "Unique"},
     {"Penalty", "NotInLog"},      {"Penalty", "BustedCall"},     {"Penalty", "BustedExchange"},
 };
-
-std::string folded(std::string text)
-{
-    for (char& c : text) {
-        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    }
-    return text;
-}
-
-std::string trimmed(const std::string& text)
-{
-    const std::size_t begin = text.find_first_not_of(" \t");
-    if (begin == std::string::npos) {
-        return std::string();
-    }
-    return text.substr(begin, text.find_last_not_of(" \t") + 1 - begin);
-}
 
 // The value without its comment.
 std::string bare(const std::string& value)
@@ -62,7 +47,7 @@ std::vector<std::string> fieldNames(const std::string& text)
     std::size_t at = 0;
     while ((at = text.find_first_not_of(" \t", at)) != std::string::npos) {
         const std::size_t end = std::min(text.find_first_of(" \t", at), text.size());
-        names.push_back(folded(text.substr(at, end - at)));
+        names.push_back(upper(text.substr(at, end - at)));
         at = end;
     }
     return names;
@@ -102,12 +87,12 @@ std::string take(const std::string& key, const std::string& value, CrosscheckRul
             return "Tolerance wants minutes from 0 to 60";
         }
     } else if (key == "Clock") {
-        if (folded(value) != "AUTO" && folded(value) != "OFF") {
+        if (upper(value) != "AUTO" && upper(value) != "OFF") {
             return "Clock wants auto or off";
         }
-        rules.clockAuto = folded(value) == "AUTO";
+        rules.clockAuto = upper(value) == "AUTO";
     } else if (key == "SameBandMode") {
-        if (folded(value) == "NEVER") {
+        if (upper(value) == "NEVER") {
             rules.repeat.sameNever = true;
         } else if (wholeNumber(value, 0, 100000, number)) {
             rules.repeat.sameNever = false;
@@ -124,10 +109,10 @@ std::string take(const std::string& key, const std::string& value, CrosscheckRul
             return "NoLog wants a number of logs, 1 or more";
         }
     } else if (key == "Unique") {
-        if (folded(value) != "YES" && folded(value) != "NO") {
+        if (upper(value) != "YES" && upper(value) != "NO") {
             return "Unique wants yes or no";
         }
-        rules.unique = folded(value) == "YES";
+        rules.unique = upper(value) == "YES";
     } else if (!wholeNumber(value, 0, 1000, key == "NotInLog"     ? rules.penaltyNotInLog
                                           : key == "BustedCall" ? rules.penaltyBustedCall
                                                                 : rules.penaltyBustedExchange)) {
@@ -155,28 +140,15 @@ std::string consistency(const CrosscheckRules& rules)
 bool parseStart(const std::string& text, int32_t& minute)
 {
     const std::string t = trimmed(text);
-    if (t.size() != 10 && t.size() != 16) {
+    DateTimeParts start;
+    if ((t.size() != 10 && t.size() != 16) || !readDay(t.substr(0, 10), start)) {
         return false;
     }
-    const std::string digits = t.substr(0, 4) + t.substr(5, 2) + t.substr(8, 2) +
-                               (t.size() == 16 ? t.substr(11, 2) + t.substr(14, 2) : "0000");
-    if (t[4] != '-' || t[7] != '-' || (t.size() == 16 && (t[10] != ' ' || t[13] != ':')) ||
-        digits.find_first_not_of("0123456789") != std::string::npos) {
+    if (t.size() == 16 &&
+        (t[10] != ' ' || t[13] != ':' || !readHhmm(t.substr(11, 2) + t.substr(14, 2), start))) {
         return false;
     }
-    DateTimeParts parts;
-    parts.year = std::stoi(digits.substr(0, 4));
-    parts.month = std::stoi(digits.substr(4, 2));
-    parts.day = std::stoi(digits.substr(6, 2));
-    parts.hour = std::stoi(digits.substr(8, 2));
-    parts.minute = std::stoi(digits.substr(10, 2));
-    double value = 0.0;
-    DateTimeParts check;
-    if (parts.hour > 23 || parts.minute > 59 || !makeOleDate(parts, value) ||
-        !breakDownOleDate(value, check) || check.day != parts.day) {
-        return false;
-    }
-    minute = static_cast<int32_t>(minutesSinceOleEpoch(parts));
+    minute = static_cast<int32_t>(minutesSinceOleEpoch(start));
     return true;
 }
 
@@ -208,7 +180,7 @@ std::vector<std::string> readRulesFile(const std::string& path, CrosscheckRules&
         if (line[0] == '[') {
             section = trimmed(line.substr(1, line.find(']') - 1));
             const bool known = std::any_of(std::begin(Keys), std::end(Keys), [&](const Key& k) {
-                return folded(k.section) == folded(section);
+                return upper(k.section) == upper(section);
             });
             if (!known || line.find(']') == std::string::npos) {
                 errors.push_back(where + "unknown section " + line);
@@ -219,7 +191,7 @@ std::vector<std::string> readRulesFile(const std::string& path, CrosscheckRules&
         const std::string name = trimmed(line.substr(0, equals));
         const Key* key = nullptr;
         for (const Key& k : Keys) {
-            if (folded(k.section) == folded(section) && folded(k.name) == folded(name)) {
+            if (upper(k.section) == upper(section) && upper(k.name) == upper(name)) {
                 key = &k;
             }
         }
@@ -228,7 +200,7 @@ std::vector<std::string> readRulesFile(const std::string& path, CrosscheckRules&
                                       : "unknown key " + name + " in [" + section + "]"));
             continue;
         }
-        if (!seen.insert(folded(key->section) + "/" + folded(key->name)).second) {
+        if (!seen.insert(upper(key->section) + "/" + upper(key->name)).second) {
             errors.push_back(where + key->name + " given twice in [" + section + "]");
             continue;
         }

@@ -9,7 +9,7 @@
 
 #include "cabrillo_input/cabrillo_lists.h"
 #include "cabrillo_input/cabrillo_reader.h"
-#include "scoring/band_plan.h"
+#include "cabrillo_input/qso_reading.h"
 
 namespace {
 
@@ -95,12 +95,10 @@ std::string frequencyWarning(const std::string& frequencyKHz, const std::string&
     if (!digits || frequencyKHz.size() > 7) {
         return std::string();
     }
-    const unsigned long kHz = std::stoul(frequencyKHz);
-    if (kHz == 0 || contactBand.empty() || kHz > 4294967) {
-        return std::string();
-    }
-    const std::string band = bandOfFrequency(static_cast<unsigned>(kHz * 1000));
-    if (band == contactBand) {
+    const QsoBand read = readQsoFrequency(frequencyKHz);
+    const std::string band = read.read == QsoFrequency::KHz ? read.band : std::string();
+    if (read.read == QsoFrequency::Zero || read.read == QsoFrequency::AboveBands ||
+        contactBand.empty() || band == contactBand) {
         return std::string();
     }
     return "frequency " + frequencyKHz + " kHz is outside the contact's band (" + contactBand +

@@ -12,7 +12,6 @@
 #include "lint/lint_rules.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <map>
 #include <string_view>
@@ -24,6 +23,8 @@
 #include "scoring/exchange_points.h"
 #include "cabrillo_input/cabrillo_lists.h"
 #include "cabrillo_input/cabrillo_reader.h"
+#include "cabrillo_input/qso_reading.h"
+#include "input/plain_text.h"
 #include "audit/repeat_audit.h"
 #include "input/text_numbers.h"
 
@@ -32,38 +33,12 @@ namespace {
 // This contest's QSO line has the fields of its column table (cabrillo/qso_columns.h).
 constexpr std::size_t ContestLength = 32;
 constexpr std::size_t SoapboxLength = 75;
-// The highest frequency, in kHz, whose Hz the band plan can hold.
-constexpr uint64_t HighestKHz = 4294967;
 // A value quoted in a finding keeps this many characters, a whole finding this many: a file
 // line may be of any length.
 constexpr std::size_t QuotedLength = 40;
 constexpr std::size_t FindingLength = 400;
 // The QSO lines a finding names by number before it only counts the rest.
 constexpr std::size_t NamedLines = 3;
-
-const char* const Blanks = " \t";
-
-std::string upper(std::string text)
-{
-    for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
-
-std::string trimmed(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(Blanks);
-    if (first == std::string::npos) {
-        return std::string();
-    }
-    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
-}
-
-bool digitsOnly(const std::string& text)
-{
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-}
 
 bool callsignChars(const std::string& call)
 {
@@ -124,34 +99,6 @@ std::string lineList(const std::vector<std::size_t>& lines, std::size_t count)
     return text;
 }
 
-// YYYY-MM-DD naming a day of the calendar, and HHMM from 0000 to 2359.
-bool readDateTime(const std::string& date, const std::string& time, DateTimeParts& parts)
-{
-    if (date.size() != 10 || date[4] != '-' || date[7] != '-' ||
-        !digitsOnly(date.substr(0, 4) + date.substr(5, 2) + date.substr(8, 2)) ||
-        time.size() != 4 || !digitsOnly(time)) {
-        return false;
-    }
-    // Digits only, checked above: read by hand, as every QSO line comes here.
-    const auto number = [](const std::string& text, std::size_t at, std::size_t count) {
-        int value = 0;
-        for (std::size_t i = at; i < at + count; ++i) {
-            value = value * 10 + (text[i] - '0');
-        }
-        return value;
-    };
-    parts.year = number(date, 0, 4);
-    parts.month = number(date, 5, 2);
-    parts.day = number(date, 8, 2);
-    parts.hour = number(time, 0, 2);
-    parts.minute = number(time, 2, 2);
-    double value = 0.0;
-    DateTimeParts check;
-    return parts.hour < 24 && parts.minute < 60 && makeOleDate(parts, value) &&
-           breakDownOleDate(value, check) && check.month == parts.month &&
-           check.day == parts.day;
-}
-
 std::string stamp(const DateTimeParts& parts)
 {
     return formatDateParts(parts, "%Y-%m-%d %H%M");
@@ -199,6 +146,7 @@ public:
         }
         headerChecks();
         headerAgainstQsoLines();
+        phoneAliasWarnings();
         applyRules();
         std::stable_sort(report_.findings.begin(), report_.findings.end(),
                          [](const LintFinding& a, const LintFinding& b) {
@@ -405,76 +353,129 @@ private:
     }
 
     // The band the frequency field names, in the band plan's terms; empty when none.
-    std::string bandOf(std::size_t number, const std::string& frequency)
+    std::string bandOf(std::size_t number, std::string_view frequency)
     {
-        if (digitsOnly(frequency) && frequency.size() <= 10) {
-            const uint64_t kHz = std::stoull(frequency);
-            if (kHz == 0) {
-                error(number, "frequency 0");
-                return std::string();
-            }
-            if (kHz > HighestKHz) {
-                warning(number, "frequency " + frequency +
-                                    " kHz is above the bands checked here; 10G and up are "
-                                    "written as band tokens");
-                return std::string();
-            }
-            const std::string band = bandOfFrequency(static_cast<unsigned>(kHz * 1000));
-            if (!band.empty()) {
-                return band;
-            }
+        const QsoBand read = readQsoFrequency(frequency);
+        const std::string text(frequency);
+        switch (read.read) {
+        case QsoFrequency::KHz:
+        case QsoFrequency::BandToken:
+            break;
+        // Warnings: read by their band, as loggers write them, but a robot that takes whole
+        // kHz only misreads them.
+        case QsoFrequency::DecimalKHz:
+            warning(number, "frequency " + text + " is read as kHz, on " + bandName(read.band) +
+                                "; Cabrillo gives whole kHz");
+            break;
+        case QsoFrequency::MHz:
+            warning(number, "frequency " + text + " is read as MHz, on " + bandName(read.band) +
+                                "; Cabrillo gives kHz");
+            break;
+        case QsoFrequency::AboveBands:
+            warning(number, "frequency " + text +
+                                " kHz is above the bands checked here; 10G and up are "
+                                "written as band tokens");
+            break;
+        case QsoFrequency::Zero:
+            error(number, "frequency 0");
+            break;
+        case QsoFrequency::None:
+            error(number, "frequency " + quoted(text) +
+                              " is neither kHz on an amateur band nor a band token (" +
+                              listedValues(*cabrilloList("QSO band")) + ")");
+            break;
         }
-        if (matchList(*cabrilloList("QSO band"), frequency) == ListMatch::Current) {
-            // A band token from 50 MHz up: the band plan names those it holds.
-            if (digitsOnly(frequency)) {
-                return bandOfFrequency(static_cast<unsigned>(std::stoul(frequency) * 1000000));
-            }
-            return upper(frequency);
+        return read.band;
+    }
+
+    // Warning: Cabrillo 3.0 names phone PH; a robot that follows it strictly rejects the
+    // line, so it is named, once for each spelling, but read as PH as loggers mean it.
+    void phoneAlias(std::size_t number, std::string_view word)
+    {
+        PhoneLines& lines = phoneAliases_[std::string(word)];
+        if (lines.first.size() < NamedLines) {
+            lines.first.push_back(number);
         }
-        error(number, "frequency " + quoted(frequency) +
-                          " is neither kHz on an amateur band nor a band token (" +
-                          listedValues(*cabrilloList("QSO band")) + ")");
-        return std::string();
+        ++lines.count;
+    }
+
+    void phoneAliasWarnings()
+    {
+        for (const auto& alias : phoneAliases_) {
+            const PhoneLines& lines = alias.second;
+            warning(lines.first.front(),
+                    "mode " + quoted(alias.first) + " read as PH on " +
+                        std::to_string(lines.count) + " QSO line" +
+                        (lines.count == 1 ? "" : "s") + ": " +
+                        lineList(lines.first, lines.count) + "; Cabrillo 3.0 names phone PH");
+        }
     }
 
     void qsoLine(std::size_t number, const std::string& value)
     {
         ++report_.qsoLines;
-        const std::vector<std::string> fields = qsoWords(value);
-        const std::string band =
-            fields.empty() ? std::string() : bandOf(number, fields[FrequencyColumn]);
+        const QsoWords words = splitQsoWords(value);
+        const auto field = [&](std::size_t i) { return std::string(words.word[i]); };
+        const std::string band = words.count == 0 ? std::string() : bandOf(number, words.word[0]);
         const CabrilloList& modes = *cabrilloList("QSO mode");
-        const bool hasMode = fields.size() > ModeColumn;
-        const bool modeRead = hasMode && matchList(modes, fields[ModeColumn]) != ListMatch::None;
-        if (hasMode && !modeRead) {
-            error(number, "mode " + quoted(fields[ModeColumn]) + " is not one of " +
+        const bool hasMode = words.count > ModeColumn;
+        const QsoMode mode = hasMode ? readQsoMode(words.word[ModeColumn]) : QsoMode();
+        if (hasMode && !mode.known) {
+            error(number, "mode " + quoted(field(ModeColumn)) + " is not one of " +
                               listedValues(modes));
+        }
+        if (mode.phoneAlias) {
+            phoneAlias(number, words.word[ModeColumn]);
         }
         DateTimeParts when;
         bool dated = false;
-        if (fields.size() > TimeColumn) {
-            dated = readDateTime(fields[DateColumn], fields[TimeColumn], when);
+        if (words.count > TimeColumn) {
+            dated = readQsoWhen(words.word[DateColumn], words.word[TimeColumn], when);
             if (!dated) {
                 error(number, "date and time " +
-                                  quoted(fields[DateColumn] + " " + fields[TimeColumn]) +
+                                  quoted(field(DateColumn) + " " + field(TimeColumn)) +
                                   " are not YYYY-MM-DD and 0000 to 2359");
             }
         }
         if (dated) {
             timeChecks(number, when);
         }
-        if (fields.size() == QsoColumnCount + 1) {
-            // The transmitter ID: judged at the end, when the categories are all read.
+        switch (judgeWordCount(words.count, QsoShape())) {
+        case QsoWordCount::Fits:
+            break;
+        case QsoWordCount::TransmitterId:
+            // Judged at the end, when the categories are all read.
             transmitterLines_.push_back(number);
-        } else if (fields.size() != QsoColumnCount) {
-            error(number, fieldCount(fields.size()));
+            break;
+        case QsoWordCount::Wrong:
+            error(number, fieldCount(words.count));
             return;
         }
+        qsoFields(number, words, band, mode);
+        if (dated && !band.empty()) {
+            AuditContact contact;
+            contact.place = number;
+            contact.minute = minutesSinceOleEpoch(when);
+            contact.seconds = contact.minute * 60 + when.second;
+            double time = 0.0;
+            makeOleDate(when, time);
+            contact.timed = storedMinutes(DateRecord::make(time), contact.storedMinute);
+            contact.station = calls_.number(field(CallColumn));
+            // Neither holds a blank: the words of a QSO line are split at them.
+            contact.bandMode = bandModes_.number(band + " " + mode.name);
+            contacts_.push_back(contact);
+        }
+    }
+
+    // The fields of a line of the right length: its points, calls, mode and band.
+    void qsoFields(std::size_t number, const QsoWords& words, const std::string& band,
+                   const QsoMode& mode)
+    {
         // What the plug-in's summary counts: every line's received exchange, repeats too.
-        points_ += exchangePoints(fields[ExchRcvdColumn]);
-        sentCall(number, fields[OwnCallColumn]);
-        if (modeRead) {
-            modesUsed_.try_emplace(upper(fields[ModeColumn]), number);
+        points_ += exchangePoints(std::string(words.word[ExchRcvdColumn]));
+        sentCall(number, std::string(words.word[OwnCallColumn]));
+        if (mode.known) {
+            modesUsed_.try_emplace(mode.name, number);
         }
         if (!band.empty()) {
             bandsUsed_.try_emplace(band, number);
@@ -485,23 +486,10 @@ private:
             }
         }
         for (std::size_t field : {OwnCallColumn, CallColumn}) {
-            if (!callsignChars(fields[field])) {
-                warning(number, "callsign " + quoted(fields[field]) +
-                                    " is not A-Z, 0-9 and / only");
+            const std::string call(words.word[field]);
+            if (!callsignChars(call)) {
+                warning(number, "callsign " + quoted(call) + " is not A-Z, 0-9 and / only");
             }
-        }
-        if (dated && !band.empty()) {
-            AuditContact contact;
-            contact.place = number;
-            contact.minute = minutesSinceOleEpoch(when);
-            contact.seconds = contact.minute * 60 + when.second;
-            double time = 0.0;
-            makeOleDate(when, time);
-            contact.timed = storedMinutes(DateRecord::make(time), contact.storedMinute);
-            contact.station = calls_.number(fields[CallColumn]);
-            // Neither holds a blank: the words of a QSO line are split at them.
-            contact.bandMode = bandModes_.number(band + " " + upper(fields[ModeColumn]));
-            contacts_.push_back(contact);
         }
     }
 
@@ -685,7 +673,7 @@ private:
             words.remove_prefix(end);
         }
         DateTimeParts when;
-        readDateTime(fields[DateColumn], fields[TimeColumn], when);
+        readQsoWhen(fields[DateColumn], fields[TimeColumn], when);
         const std::string& bandMode = bandModes_.text(contact.bandMode);
         const std::size_t blank = bandMode.find(' ');
         return ::contactText(place, when, calls_.text(contact.station),
@@ -703,6 +691,12 @@ private:
     // Single-valued header tags: the line and value of each one's first line.
     std::map<std::string, std::pair<std::size_t, std::string>> headers_;
     std::vector<std::size_t> transmitterLines_;
+    // The QSO lines of each phone mode read as PH: the first few and how many.
+    struct PhoneLines {
+        std::vector<std::size_t> first;
+        std::size_t count = 0;
+    };
+    std::map<std::string, PhoneLines> phoneAliases_;
     int64_t points_ = 0;
     std::vector<std::pair<std::size_t, std::string>> beforeCallsign_;
     std::vector<std::size_t> otherCallLines_;
