@@ -19,7 +19,10 @@ struct Options {
     std::string library;
     bool help = false;
     std::string offTime;  // report only
-    std::string html;     // report only
+    std::string html;     // report only: the page's file
+    std::string rules;    // crosscheck only
+    std::string out = "crosscheck";  // crosscheck only: the output folder
+    bool site = false;    // crosscheck only: --html, the results site too
 };
 
 struct CommandContext {
@@ -38,3 +41,4 @@ int checkCommand(const CommandContext& context);
 int auditCommand(const CommandContext& context);
 int lintCommand(const CommandContext& context);
 int reportCommand(const CommandContext& context);
+int crosscheckCommand(const CommandContext& context);

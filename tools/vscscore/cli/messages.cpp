@@ -13,9 +13,13 @@ void say(const std::string& line)
     std::fprintf(stderr, "%s: %s\n", ProgramName, shownText(line).c_str());
 }
 
-int usageError(const std::string& reason)
+int usageError(const std::string& reason, const char* command)
 {
     say(reason);
-    std::fprintf(stderr, "Try '%s --help'.\n", ProgramName);
+    if (command != nullptr) {
+        std::fprintf(stderr, "Try '%s %s --help'.\n", ProgramName, command);
+    } else {
+        std::fprintf(stderr, "Try '%s --help'.\n", ProgramName);
+    }
     return UsageError;
 }

@@ -1,28 +1,32 @@
-// The crosscheck command: options, the logs read and linted one by one, the engine, the files.
+// vscscore crosscheck: the rules and period, the logs read and linted one by one, the engine,
+// the outputs planned (none written when one is refused), then written.
 #include "commands/crosscheck_command.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "lint/lint_rules.h"
-#include "crosscheck/crosscheck.h"
-#include "crosscheck_output/crosscheck_reports.h"
+#include "cli/commands.h"
 #include "cli/exit_status.h"
-#include "input/file_bytes.h"
-#include "platform/file_identity.h"
-#include "platform/folder_access.h"
+#include "cli/messages.h"
+#include "cli/options.h"
+#include "crosscheck/crosscheck.h"
 #include "crosscheck_input/log_input.h"
+#include "crosscheck_input/rules_file.h"
+#include "crosscheck_output/crosscheck_reports.h"
 #include "crosscheck_output/output_folder.h"
 #include "crosscheck_output/quoted_lines.h"
 #include "crosscheck_output/results_site.h"
-#include "crosscheck_input/rules_file.h"
+#include "input/file_bytes.h"
+#include "lint/lint_command.h"
+#include "lint/lint_rules.h"
+#include "platform/file_identity.h"
+#include "platform/folder_access.h"
 
-namespace {
-
-const char Help[] =
+const char CrosscheckHelp[] =
     "vscscore crosscheck - the sponsor's cross-check of every entrant's Cabrillo log\n"
     "\n"
     "Usage:\n"
@@ -56,89 +60,13 @@ const char Help[] =
     "folder refused; 3 no log could be read; 5 a file could not be read or lint found errors\n"
     "(the others are still checked).\n";
 
-const char* const ValuedOptions[] = {"--call", "--date", "--hours", "--library", "--off-time",
-                                     "--html", "--rules", "--out"};
+namespace {
 
-struct Arguments {
-    std::string rules;
-    std::string out = "crosscheck";
-    std::string date;
-    std::string hours;
-    bool help = false;
-    bool html = false;
-    std::vector<std::string> operands;
-};
-
-void say(const std::string& text)
+// A note in results.txt, said on standard error too.
+void note(std::vector<std::string>& notes, const std::string& text)
 {
-    std::fprintf(stderr, "vscscore: %s\n", text.c_str());
-}
-
-int usage(const std::string& reason)
-{
-    say(reason);
-    std::fprintf(stderr, "Try 'vscscore crosscheck --help'.\n");
-    return UsageError;
-}
-
-bool valued(const std::string& element)
-{
-    for (const char* name : ValuedOptions) {
-        if (element == name) {
-            return true;
-        }
-    }
-    return false;
-}
-
-std::string parse(int argc, char** argv, Arguments& args)
-{
-    bool commandSeen = false;
-    bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string element = argv[i];
-        if (optionsEnded || element.empty() || element[0] != '-' || element == "-") {
-            if (!commandSeen) {
-                commandSeen = true;
-            } else {
-                args.operands.push_back(element);
-            }
-            continue;
-        }
-        if (element == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        if (element == "-h" || element == "--help") {
-            args.help = true;
-            return std::string();
-        }
-        if (element == "--html") {
-            args.html = true;
-            continue;
-        }
-        const std::size_t equals = element.find('=');
-        const std::string name = element.substr(0, equals);
-        std::string* const target = name == "--rules" ? &args.rules
-                                    : name == "--out" ? &args.out
-                                    : name == "--date" ? &args.date
-                                    : name == "--hours" ? &args.hours
-                                                        : nullptr;
-        if (target == nullptr) {
-            return "unknown option for crosscheck: " + element;
-        }
-        if (equals != std::string::npos) {
-            *target = element.substr(equals + 1);
-        } else if (i + 1 < argc) {
-            *target = argv[++i];
-        } else {
-            return name + " needs a value";
-        }
-    }
-    if (args.operands.empty()) {
-        return "crosscheck takes LOG.cbr... or FOLDER";
-    }
-    return std::string();
+    notes.push_back(text);
+    say(text);
 }
 
 // The files to read: each operand, a folder standing for every file in it.
@@ -190,29 +118,6 @@ void showStage(const char* stage, uint64_t lines, void* context)
     }
 }
 
-}  // namespace
-
-bool isCrosscheckCommand(int argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        const std::string element = argv[i];
-        if (element == "--") {
-            return i + 1 < argc && std::string(argv[i + 1]) == "crosscheck";
-        }
-        if (valued(element)) {
-            ++i;
-            continue;
-        }
-        if (!element.empty() && element[0] == '-') {
-            continue;
-        }
-        return element == "crosscheck";
-    }
-    return false;
-}
-
-namespace {
-
 struct ReadCounts {
     std::size_t unreadable = 0;
     std::size_t lintErrors = 0;
@@ -231,8 +136,7 @@ ReadCounts readLogs(const std::vector<std::string>& files, const CrosscheckRules
         std::string bytes;
         std::string why;
         if (!readFileBytes(path, bytes, why)) {
-            notes.push_back(why);
-            say(why);
+            note(notes, why);
             ++counts.unreadable;
             continue;
         }
@@ -246,16 +150,14 @@ ReadCounts readLogs(const std::vector<std::string>& files, const CrosscheckRules
             why.clear();
         }
         if (!why.empty()) {
-            notes.push_back(why);
-            say(why);
+            note(notes, why);
             ++counts.unreadable;
             continue;
         }
         if (lint.errors + lint.warnings > 0) {
             counts.lintErrors += lint.errors;
             counts.lintWarnings += lint.warnings;
-            say(path + ": lint: " + std::to_string(lint.errors) + " errors, " +
-                std::to_string(lint.warnings) + " warnings (vscscore lint " + path + ")");
+            say(path + ": lint: " + lintCounts(lint) + " (vscscore lint " + path + ")");
         }
         log.fileName = path;
         log.modified = fileIdentity(path).modified;
@@ -273,66 +175,222 @@ ReadCounts readLogs(const std::vector<std::string>& files, const CrosscheckRules
     return counts;
 }
 
-int crosscheckContest(int argc, char** argv)
+int usage(const std::string& reason)
 {
-    Arguments args;
-    const std::string error = parse(argc, argv, args);
-    if (args.help) {
-        std::fputs(Help, stdout);
-        return Clean;
-    }
-    if (!error.empty()) {
-        return usage(error);
-    }
-    CrosscheckRules rules;
-    if (!args.rules.empty()) {
-        const std::vector<std::string> errors = readRulesFile(args.rules, rules);
+    return usageError(reason, "crosscheck");
+}
+
+// The rules file, then --date and --hours over its period; false after saying why not.
+bool readRules(const Options& options, CrosscheckRules& rules, int& status)
+{
+    status = UsageError;
+    if (!options.rules.empty()) {
+        const std::vector<std::string> errors = readRulesFile(options.rules, rules);
         for (const std::string& e : errors) {
             say(e);
         }
         if (!errors.empty()) {
-            return UsageError;
+            return false;
         }
     }
-    if (!args.date.empty()) {
-        if (!parseStart(args.date, rules.startMinute)) {
-            return usage("--date wants YYYY-MM-DD or \"YYYY-MM-DD HH:MM\", not " + args.date);
+    if (!options.date.empty()) {
+        if (!parseStart(options.date, rules.startMinute)) {
+            status = usage("--date wants YYYY-MM-DD or \"YYYY-MM-DD HH:MM\", not " +
+                           options.date);
+            return false;
         }
         rules.periodGiven = true;
     }
-    if (!args.hours.empty()) {
+    if (!options.hours.empty()) {
         if (!rules.periodGiven) {
-            return usage("--hours needs --date, or Start= in the rules file");
+            status = usage("--hours needs --date, or Start= in the rules file");
+            return false;
         }
-        if (args.hours.size() > 4 || args.hours.find_first_not_of("0123456789") !=
-                                         std::string::npos ||
-            std::stoi(args.hours) < 1 || std::stoi(args.hours) > 1000) {
-            return usage("--hours wants a number of hours from 1 to 1000, not " + args.hours);
+        if (!parseHours(options.hours, rules.hours)) {
+            status = usage("--hours wants a number of hours from 1 to 1000, not " +
+                           options.hours);
+            return false;
         }
-        rules.hours = static_cast<unsigned>(std::stoi(args.hours));
     }
-    std::vector<std::string> files;
+    return true;
+}
+
+// The files to read and the output folder, opened; false after saying why not.
+bool openFiles(const Options& options, std::vector<std::string>& files, OutputFolder& out,
+               int& status)
+{
     std::string problem;
-    if (!inputFiles(args.operands, files, problem)) {
+    if (!inputFiles(options.operands, files, problem)) {
         say(problem);
-        return BadLog;
+        status = BadLog;
+        return false;
     }
-    OutputFolder out(args.out);
     problem = out.open(files);
-    if (problem.empty() && args.html && !makeFolder(out.pathOf("log"), problem)) {
+    if (problem.empty() && options.site && !makeFolder(out.pathOf("log"), problem)) {
         say(problem);
-        return Errors;
+        status = Errors;
+        return false;
     }
     if (!problem.empty()) {
-        return usage(problem);
+        status = usage(problem);
+        return false;
+    }
+    return true;
+}
+
+// The logs another of the same CALLSIGN replaces, each noted; how many.
+std::size_t noteSuperseded(const LogSet& set, const CrosscheckResult& result,
+                           std::vector<std::string>& notes)
+{
+    std::size_t superseded = 0;
+    for (std::size_t l = 0; l < set.logs.size(); ++l) {
+        if (result.superseded[l] >= 0) {
+            const LogInput& winner = set.logs[static_cast<std::size_t>(result.superseded[l])];
+            note(notes, set.logs[l].fileName + " (" + set.logs[l].call + ") not counted: " +
+                            winner.fileName + " has the same CALLSIGN and was modified later");
+            ++superseded;
+        }
+    }
+    return superseded;
+}
+
+// What the run writes: its texts and, in order, every file name it will take in the folder.
+struct OutputPlan {
+    std::vector<std::pair<std::string, std::string>> texts;
+    std::vector<std::string> pages;
+    SiteContext site;
+};
+
+OutputPlan planOutputs(const LogSet& set, const CrosscheckResult& result,
+                       const std::vector<std::size_t>& order, const std::vector<std::string>& notes,
+                       bool site)
+{
+    OutputPlan plan;
+    plan.texts.emplace_back("qsos.csv", qsosCsv(set, result));
+    plan.texts.emplace_back("results.csv", resultsCsv(set, result));
+    plan.texts.emplace_back("results.txt", resultsText(set, result, notes));
+    if (site) {
+        plan.site = siteContext(set, result);
+        plan.pages.push_back("index.html");
+        for (std::size_t p = 0; p < plan.site.resultPages; ++p) {
+            plan.pages.push_back(resultPageName(p));
+        }
+    }
+    for (std::size_t l : order) {
+        plan.pages.push_back(ubnFileName(set.logs[l].call));
+        if (site) {
+            plan.pages.push_back(entrantPageName(set.logs[l].call));
+        }
+    }
+    return plan;
+}
+
+// Whether the folder refuses any file of the plan, each refusal said.
+bool refused(const OutputFolder& out, const OutputPlan& plan)
+{
+    bool any = false;
+    const auto check = [&](const std::string& name) {
+        const std::string reason = out.refusal(name);
+        any = any || !reason.empty();
+        if (!reason.empty()) {
+            say(reason);
+        }
+    };
+    for (const auto& text : plan.texts) {
+        check(text.first);
+    }
+    for (const std::string& page : plan.pages) {
+        check(page);
+    }
+    return any;
+}
+
+// The contest as the engine judged it, with what the outputs need beside it.
+struct Checked {
+    const LogSet& set;
+    const CrosscheckResult& result;
+    const CrosscheckRules& rules;
+    const std::vector<std::size_t>& order;
+    const QuotedLines& quoted;
+};
+
+// Writes the plan's files, then closes the folder; empty, or what failed.
+std::string writeOutputs(OutputFolder& out, OutputPlan& plan, const Checked& run, bool site)
+{
+    std::string problem;
+    for (const auto& text : plan.texts) {
+        if (!(problem = out.write(text.first, text.second)).empty()) {
+            return problem;
+        }
+    }
+    const LineText text = [&](std::size_t log, uint32_t line) {
+        return run.quoted.text(log, line);
+    };
+    if (site) {
+        plan.texts.assign(1, {"index.html", siteIndex(run.set, run.result, run.rules, plan.site)});
+        for (std::size_t p = 0; p < plan.site.resultPages; ++p) {
+            plan.texts.emplace_back(resultPageName(p),
+                                    resultPage(run.set, run.result, plan.site, p));
+        }
+        for (const auto& page : plan.texts) {
+            if (!(problem = out.write(page.first, page.second)).empty()) {
+                return problem;
+            }
+        }
+    }
+    for (std::size_t l : run.order) {
+        const std::string& call = run.set.logs[l].call;
+        problem = out.write(ubnFileName(call), ubnReport(run.set, run.result, l, text));
+        if (problem.empty() && site) {
+            problem = out.write(entrantPageName(call),
+                                entrantPage(run.set, run.result, run.rules, plan.site, l, text));
+        }
+        if (!problem.empty()) {
+            return problem;
+        }
+    }
+    return out.close();
+}
+
+// "crosscheck: 3 logs, 120 QSO lines: ok 100, ..."; whether any line has a finding.
+bool printSummary(const CrosscheckResult& result, const std::vector<std::size_t>& order,
+                  const std::string& folder)
+{
+    uint64_t counts[VerdictCount] = {};
+    for (std::size_t l : order) {
+        for (int v = 0; v < VerdictCount; ++v) {
+            counts[v] += result.totals[l].counts[v];
+        }
+    }
+    uint64_t lines = 0;
+    uint64_t findings = 0;
+    std::string summary;
+    for (int v = 0; v < VerdictCount; ++v) {
+        lines += counts[v];
+        findings += static_cast<Verdict>(v) == Verdict::Ok ? 0 : counts[v];
+        summary += std::string(v == 0 ? "" : ", ") + verdictName(static_cast<Verdict>(v)) + " " +
+                   std::to_string(counts[v]);
+    }
+    std::printf("crosscheck: %zu logs, %llu QSO lines: %s\n", order.size(),
+                static_cast<unsigned long long>(lines), summary.c_str());
+    std::printf("crosscheck: results in %s\n", folder.c_str());
+    return findings > 0;
+}
+
+int crosscheckContest(const Options& options)
+{
+    CrosscheckRules rules;
+    std::vector<std::string> files;
+    OutputFolder out(options.out);
+    int status = Clean;
+    if (!readRules(options, rules, status) || !openFiles(options, files, out, status)) {
+        return status;
     }
     std::vector<std::string> notes;
     if (!rules.periodGiven) {
-        notes.push_back("no contest period given (--date, or Start= in the rules): "
-                        "out-of-period not checked");
-        say(notes.back());
+        note(notes, "no contest period given (--date, or Start= in the rules): "
+                    "out-of-period not checked");
     }
-
     Progress progress;
     progress.shown = errorIsTerminal();
     progress.total = files.size();
@@ -346,130 +404,40 @@ int crosscheckContest(int argc, char** argv)
     if (progress.shown) {
         std::fprintf(stderr, "\r%70s\r", "");
     }
-    std::size_t superseded = 0;
-    for (std::size_t l = 0; l < set.logs.size(); ++l) {
-        if (result.superseded[l] >= 0) {
-            const LogInput& winner = set.logs[static_cast<std::size_t>(result.superseded[l])];
-            notes.push_back(set.logs[l].fileName + " (" + set.logs[l].call + ") not counted: " +
-                            winner.fileName + " has the same CALLSIGN and was modified later");
-            say(notes.back());
-            ++superseded;
-        }
-    }
-
+    const std::size_t superseded = noteSuperseded(set, result, notes);
     const std::vector<std::size_t> order = logsByCall(set, result);
     QuotedLines quoted;
     std::vector<std::string> problems;
     quoted.fetch(set, result, order, problems);
     for (const std::string& p : problems) {
-        notes.push_back(p);
-        say(p);
+        note(notes, p);
     }
-    std::vector<std::pair<std::string, std::string>> outputs;
-    outputs.emplace_back("qsos.csv", qsosCsv(set, result));
-    outputs.emplace_back("results.csv", resultsCsv(set, result));
-    outputs.emplace_back("results.txt", resultsText(set, result, notes));
-    bool refused = false;
-    for (const auto& output : outputs) {
-        const std::string reason = out.refusal(output.first);
-        refused = refused || !reason.empty();
-        if (!reason.empty()) {
-            say(reason);
-        }
-    }
-    std::vector<std::string> pages;
-    SiteContext site;
-    if (args.html) {
-        site = siteContext(set, result);
-        pages.push_back("index.html");
-        for (std::size_t p = 0; p < site.resultPages; ++p) {
-            pages.push_back(resultPageName(p));
-        }
-    }
-    for (std::size_t l : order) {
-        pages.push_back(ubnFileName(set.logs[l].call));
-        if (args.html) {
-            pages.push_back(entrantPageName(set.logs[l].call));
-        }
-    }
-    for (const std::string& page : pages) {
-        const std::string reason = out.refusal(page);
-        refused = refused || !reason.empty();
-        if (!reason.empty()) {
-            say(reason);
-        }
-    }
-    if (refused) {
+    OutputPlan plan = planOutputs(set, result, order, notes, options.site);
+    if (refused(out, plan)) {
         say("nothing written");
         return UsageError;
     }
-    for (const auto& output : outputs) {
-        problem = out.write(output.first, output.second);
-        if (!problem.empty()) {
-            say(problem);
-            return Errors;
-        }
-    }
-    const LineText text = [&](std::size_t log, uint32_t line) { return quoted.text(log, line); };
-    uint64_t counts[VerdictCount] = {};
-    if (args.html) {
-        outputs.assign(1, {"index.html", siteIndex(set, result, rules, site)});
-        for (std::size_t p = 0; p < site.resultPages; ++p) {
-            outputs.emplace_back(resultPageName(p), resultPage(set, result, site, p));
-        }
-        for (const auto& output : outputs) {
-            problem = out.write(output.first, output.second);
-            if (!problem.empty()) {
-                say(problem);
-                return Errors;
-            }
-        }
-    }
-    for (std::size_t l : order) {
-        problem = out.write(ubnFileName(set.logs[l].call), ubnReport(set, result, l, text));
-        if (problem.empty() && args.html) {
-            problem = out.write(entrantPageName(set.logs[l].call),
-                                entrantPage(set, result, rules, site, l, text));
-        }
-        if (!problem.empty()) {
-            say(problem);
-            return Errors;
-        }
-        for (int v = 0; v < VerdictCount; ++v) {
-            counts[v] += result.totals[l].counts[v];
-        }
-    }
-    problem = out.close();
+    const std::string problem =
+        writeOutputs(out, plan, Checked{set, result, rules, order, quoted}, options.site);
     if (!problem.empty()) {
         say(problem);
         return Errors;
     }
-    uint64_t lines = 0;
-    uint64_t findings = 0;
-    std::string summary;
-    for (int v = 0; v < VerdictCount; ++v) {
-        lines += counts[v];
-        findings += static_cast<Verdict>(v) == Verdict::Ok ? 0 : counts[v];
-        summary += std::string(v == 0 ? "" : ", ") + verdictName(static_cast<Verdict>(v)) + " " +
-                   std::to_string(counts[v]);
-    }
-    std::printf("crosscheck: %zu logs, %llu QSO lines: %s\n", order.size(),
-                static_cast<unsigned long long>(lines), summary.c_str());
-    std::printf("crosscheck: results in %s\n", args.out.c_str());
+    const bool findings = printSummary(result, order, options.out);
     if (read.unreadable > 0 || read.lintErrors > 0) {
         return Errors;
     }
-    return findings > 0 || superseded > 0 || read.lintWarnings > 0 ? Found : Clean;
+    return findings || superseded > 0 || read.lintWarnings > 0 ? Found : Clean;
 }
 
 }  // namespace
 
-int crosscheckCommand(int argc, char** argv)
+int crosscheckCommand(const CommandContext& context)
 {
     // A contest too large for the memory at hand is reported, never a crash; nothing is then
     // written but what was complete.
     try {
-        return crosscheckContest(argc, argv);
+        return crosscheckContest(context.options);
     } catch (const std::bad_alloc&) {
         say("not enough memory for a contest of this size");
         return Errors;
