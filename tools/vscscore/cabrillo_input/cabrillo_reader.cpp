@@ -2,24 +2,15 @@
 #include "cabrillo_input/cabrillo_reader.h"
 
 #include <algorithm>
-#include <cctype>
 #include <utility>
+
+#include "input/plain_text.h"
 
 namespace {
 
-const char* const Blanks = " \t";
-
 std::string tagOf(const std::string& text)
 {
-    const std::size_t first = text.find_first_not_of(Blanks);
-    if (first == std::string::npos) {
-        return std::string();
-    }
-    std::string tag = text.substr(first, text.find_last_not_of(Blanks) - first + 1);
-    for (char& c : tag) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return tag;
+    return upper(trimmed(text));
 }
 
 // Walks a QSO line's columns.
@@ -187,19 +178,6 @@ std::string_view CabrilloText::lineText(std::size_t index) const
 {
     const Place& place = lines_[index];
     return std::string_view(bytes_).substr(place.begin, place.stop - place.begin);
-}
-
-std::vector<std::string> qsoWords(const std::string& value)
-{
-    std::vector<std::string> result;
-    result.reserve(QsoColumnCount + 1);  // a QSO line's words, with a transmitter ID
-    std::size_t at = value.find_first_not_of(Blanks);
-    while (at != std::string::npos) {
-        const std::size_t end = value.find_first_of(Blanks, at);
-        result.push_back(value.substr(at, end == std::string::npos ? end : end - at));
-        at = end == std::string::npos ? end : value.find_first_not_of(Blanks, end);
-    }
-    return result;
 }
 
 bool readQsoColumns(std::string_view value, QsoColumnViews& fields)

@@ -1,5 +1,6 @@
 // Reading Cabrillo text, for every reader of it (the export's read-back, lint, a cross-check):
-// the one line splitter, tag lines as robots read them, and QSO lines split into fields.
+// the one line splitter, tag lines as robots read them, and QSO lines by the plug-in's columns
+// (their fields as robots read them: cabrillo_input/qso_reading.h).
 #pragma once
 
 #include <cstddef>
@@ -80,9 +81,6 @@ private:
     std::vector<Place> lines_;
     bool byteOrderMark_ = false;
 };
-
-// A QSO line's value split into fields as robots read it: runs of blanks and tabs separate.
-std::vector<std::string> qsoWords(const std::string& value);
 
 using QsoColumnViews = std::array<std::string_view, QsoColumnCount>;
 
