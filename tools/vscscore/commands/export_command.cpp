@@ -153,7 +153,7 @@ int exportCommand(const CommandContext& context)
         return Errors;
     }
     const FileIdentity before = fileIdentity(name);
-    session.feedLog(1, contacts);
+    session.feedLog(1);
     // While the plug-in writes, its store and the file it builds are the program's peak: the
     // packed contacts wait on disk where they can.
     contacts.setAside();

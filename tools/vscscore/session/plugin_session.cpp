@@ -59,19 +59,8 @@ void PluginSession::feedLog(int exportCabrillo)
     asOperator([this, exportCabrillo] {
         hostResetStats(plugin_, exportCabrillo, call(), context_.title);
     });
-    for (const LogContact& contact : context_.log->contacts) {
-        hostAddData(plugin_, contact.host);
-    }
-}
-
-void PluginSession::feedLog(int exportCabrillo, const PackedContacts& contacts)
-{
-    asOperator([this, exportCabrillo] {
-        hostResetStats(plugin_, exportCabrillo, call(), context_.title);
-    });
-    for (std::size_t i = 0; i < contacts.size(); ++i) {
-        hostAddData(plugin_, contacts.at(i).host);
-    }
+    context_.log->forEachContact(
+        [this](const LogContact& contact) { hostAddData(plugin_, contact.host); });
 }
 
 std::string PluginSession::requestResult(int& score)

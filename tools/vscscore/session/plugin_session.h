@@ -19,10 +19,9 @@ public:
     bool load();
     void unload();
 
-    // A reset (exporting or not), then every contact of the log.
+    // A reset (exporting or not), then every contact of the log, in whichever form it was
+    // read.
     void feedLog(int exportCabrillo);
-    // The same with the log's contacts as packed.
-    void feedLog(int exportCabrillo, const PackedContacts& contacts);
 
     // The result request: prints the summary; returns what the plug-in reported to the
     // operator.
