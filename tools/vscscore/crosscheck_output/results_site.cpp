@@ -11,6 +11,7 @@
 #include "page/report_charts.h"
 #include "scoring/band_order.h"
 #include "crosscheck_output/site_rates.h"
+#include "page/markup.h"
 #include "page/svg_canvas.h"
 
 namespace {
@@ -54,11 +55,6 @@ std::string link(const std::string& target, const std::string& text)
     return "<a href=\"" + href(target) + "\">" + escapeMarkup(text) + "</a>";
 }
 
-std::string td(const std::string& text)
-{
-    return "<td>" + escapeMarkup(text) + "</td>";
-}
-
 std::string number(int64_t value)
 {
     return "<td>" + std::to_string(value) + "</td>";
@@ -67,12 +63,6 @@ std::string number(int64_t value)
 std::string box(const std::string& table)
 {
     return "<div class=\"box\">\n" + table + "</div>\n";
-}
-
-std::string figure(const std::string& svg, const std::string& caption)
-{
-    return "<figure>\n" + svg + "<figcaption>" + escapeMarkup(caption) +
-           "</figcaption>\n</figure>\n";
 }
 
 std::string percent(uint64_t part, uint64_t whole)

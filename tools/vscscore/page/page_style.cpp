@@ -1,7 +1,7 @@
 // The shared style sheet and page head.
 #include "page/page_style.h"
 
-#include "page/svg_canvas.h"
+#include "page/markup.h"
 
 namespace {
 

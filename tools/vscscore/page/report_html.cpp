@@ -7,6 +7,7 @@
 #include "cli/counted_text.h"
 #include "page/page_style.h"
 #include "page/report_charts.h"
+#include "page/markup.h"
 #include "page/svg_canvas.h"
 
 namespace {
@@ -25,11 +26,6 @@ std::string box(const std::string& table, bool tall = false)
 std::string cell(const Tally& tally)
 {
     return tally.qsos == 0 ? "" : std::to_string(tally.qsos) + "/" + std::to_string(tally.points);
-}
-
-std::string td(const std::string& text)
-{
-    return "<td>" + escapeMarkup(text) + "</td>";
 }
 
 // The rate sheet by a coarser period: a row for each UTC day, month or year with contacts,
@@ -202,12 +198,6 @@ std::string auditSection(const LogReport& report, const std::vector<LogContact>&
                " findings; <code>vscscore audit</code> lists every one.</p>\n";
     }
     return out;
-}
-
-std::string figure(const std::string& svg, const std::string& caption)
-{
-    return "<figure>\n" + svg + "<figcaption>" + escapeMarkup(caption) +
-           "</figcaption>\n</figure>\n";
 }
 
 }  // namespace

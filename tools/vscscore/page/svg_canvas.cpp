@@ -1,7 +1,7 @@
 // Writes SVG elements as text, one per line.
 #include "page/svg_canvas.h"
 
-#include "cli/shown_text.h"
+#include "page/markup.h"
 
 namespace {
 
@@ -16,32 +16,6 @@ std::string classAttribute(const std::string& cssClass)
 }
 
 }  // namespace
-
-std::string escapeMarkup(const std::string& text)
-{
-    std::string out;
-    out.reserve(text.size());
-    // Log text may hold control bytes or broken UTF-8; the page shows them as escapes.
-    for (char c : shownText(text)) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
 
 SvgCanvas::SvgCanvas(int width, int height, const std::string& label)
 {

@@ -5,9 +5,6 @@
 #include <cstdint>
 #include <string>
 
-// Escapes &, <, > and " for text and attribute values of HTML and SVG, after shownText.
-std::string escapeMarkup(const std::string& text);
-
 class SvgCanvas {
 public:
     SvgCanvas(int width, int height, const std::string& label);
