@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "input/log_file.h"
-#include "lint/lint_rules.h"
+#include "input/contest_period.h"
 #include "scoring/ole_date.h"
 
 struct Options {

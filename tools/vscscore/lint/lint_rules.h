@@ -6,13 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "scoring/ole_date.h"
-
-struct ContestPeriod {
-    bool given = false;
-    DateTimeParts start;  // UTC
-    unsigned hours = 24;
-};
+#include "input/contest_period.h"
 
 struct LintFinding {
     std::size_t line = 0;  // 0: the file as a whole
