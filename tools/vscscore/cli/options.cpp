@@ -143,12 +143,7 @@ std::string parseArguments(int argc, char** argv, Options& options)
 
 bool parseHours(const std::string& text, unsigned& hours)
 {
-    if (text.size() > 4 || !digitsOnly(text) || digitsValue(text) < 1 ||
-        digitsValue(text) > 1000) {
-        return false;
-    }
-    hours = static_cast<unsigned>(digitsValue(text));
-    return true;
+    return wholeNumber(text, 1, 1000, hours);
 }
 
 bool parseDate(std::string text, DateRecord& date)

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "cli/shown_text.h"
+#include "input/plain_text.h"
 #include "platform/utf8_files.h"
 #include "page/report_html.h"
 #include "report/report_text.h"
@@ -35,10 +36,5 @@ bool runReport(const LoadedLog& log, const ReportRequest& request, std::string& 
 
 bool parseOffTime(const std::string& text, unsigned& minutes)
 {
-    if (text.empty() || text.size() > 6 ||
-        text.find_first_not_of("0123456789") != std::string::npos) {
-        return false;
-    }
-    minutes = static_cast<unsigned>(std::stoul(text));
-    return minutes > 0;
+    return wholeNumber(text, 1, 999999, minutes);
 }

@@ -32,15 +32,6 @@ std::string bare(const std::string& value)
     return trimmed(value.substr(0, value.find(';')));
 }
 
-bool wholeNumber(const std::string& text, unsigned low, unsigned high, unsigned& value)
-{
-    if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos) {
-        return false;
-    }
-    value = static_cast<unsigned>(std::stoul(text));
-    return value >= low && value <= high;
-}
-
 std::vector<std::string> fieldNames(const std::string& text)
 {
     std::vector<std::string> names;

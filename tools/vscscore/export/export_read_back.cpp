@@ -10,6 +10,7 @@
 #include "cabrillo_input/cabrillo_lists.h"
 #include "cabrillo_input/cabrillo_reader.h"
 #include "cabrillo_input/qso_reading.h"
+#include "input/plain_text.h"
 
 namespace {
 
@@ -90,9 +91,7 @@ std::string blankInside(const CabrilloQso& want)
 // A frequency outside the band of the contact behind the line; lint reports frequency 0.
 std::string frequencyWarning(const std::string& frequencyKHz, const std::string& contactBand)
 {
-    const bool digits = !frequencyKHz.empty() &&
-                        frequencyKHz.find_first_not_of("0123456789") == std::string::npos;
-    if (!digits || frequencyKHz.size() > 7) {
+    if (!digitsOnly(frequencyKHz) || frequencyKHz.size() > 7) {
         return std::string();
     }
     const QsoBand read = readQsoFrequency(frequencyKHz);

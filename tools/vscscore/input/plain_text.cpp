@@ -33,3 +33,16 @@ int digitsValue(std::string_view digits)
     }
     return value;
 }
+
+bool wholeNumber(std::string_view text, unsigned low, unsigned high, unsigned& value)
+{
+    if (!digitsOnly(text) || text.size() > 6) {
+        return false;
+    }
+    const auto number = static_cast<unsigned>(digitsValue(text));
+    if (number < low || number > high) {
+        return false;
+    }
+    value = number;
+    return true;
+}

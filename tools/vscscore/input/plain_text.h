@@ -18,3 +18,7 @@ bool digitsOnly(std::string_view text);
 
 // The value of digits checked by digitsOnly, read by hand: every QSO line comes here.
 int digitsValue(std::string_view digits);
+
+// Up to six digits naming a number from low to high: a count of hours or minutes given on a
+// command line or in a rules file.
+bool wholeNumber(std::string_view text, unsigned low, unsigned high, unsigned& value);
