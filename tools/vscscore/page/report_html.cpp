@@ -174,9 +174,9 @@ std::string auditSection(const LogReport& report, const std::vector<LogContact>&
     const int64_t cost = audit.repeats.points + audit.early.points;
     std::string out = "<table class=\"audit\">\n<thead><tr><th>Finding</th><th>QSOs</th>"
                       "<th>Points</th></tr></thead>\n<tbody>\n";
-    out += "<tr>" + td("exact repeats") + td(std::to_string(audit.repeats.qsos)) +
+    out += "<tr>" + td(RepeatsWording) + td(std::to_string(audit.repeats.qsos)) +
            td(std::to_string(audit.repeats.points)) + "</tr>\n";
-    out += "<tr>" + td("too early") + td(std::to_string(audit.early.qsos)) +
+    out += "<tr>" + td(EarlyWording) + td(std::to_string(audit.early.qsos)) +
            td(std::to_string(audit.early.points)) + "</tr>\n</tbody>\n</table>\n";
     out = box(out) + "<p>Score " + std::to_string(report.total.points) + "; " +
           std::to_string(report.total.points - cost) + " if the sponsor removed them.</p>\n";
