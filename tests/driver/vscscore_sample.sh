@@ -93,6 +93,9 @@ expect_message "another command's option" "vscscore: --html is not an option of 
 drive $emulator "$driver" -h crosscheck
 expect_status 0 "a command's own help"
 expect_line "a command's own help" "vscscore crosscheck - the sponsor's cross-check .*"
+drive $emulator "$driver" crosscheck --html=yes x.cbr
+expect_status 2 "a flag given a value"
+expect_message "a flag given a value" "vscscore: --html takes no value"
 drive $emulator "$driver" crosscheck --call Q9VSC x.cbr
 expect_status 2 "crosscheck's usage"
 expect_message "crosscheck's usage" "Try 'vscscore crosscheck --help'\."

@@ -55,6 +55,9 @@ bool helpAsked(int argc, char** argv)
 std::string notTaken(const std::string& element, const Command& command)
 {
     const std::string name = element.substr(2, element.find('=') - 2);
+    if (element.compare(0, 2, "--") == 0 && findOption(command, name) != nullptr) {
+        return "--" + name + " takes no value";
+    }
     if (element.compare(0, 2, "--") == 0 && name != "help" && anyValuedOption(name)) {
         return element.substr(0, element.find('=')) + " is not an option of " + command.name;
     }
