@@ -98,7 +98,12 @@ std::string readOptions(int argc, char** argv, const Command& command, Options& 
             continue;
         }
         if (code == ':') {
-            return std::string("--") + Long[optopt - FirstOption].name + " needs a value";
+            // Also a flag given a value, as MinGW-w64's getopt reports it (glibc's: unknown).
+            const int row = optopt - FirstOption;
+            const bool valued = row >= 0 && row < static_cast<int>(command.optionCount) &&
+                                command.options[row].value != nullptr;
+            return valued ? std::string("--") + Long[row].name + " needs a value"
+                          : notTaken(element, command);
         }
         if (code < FirstOption || code >= FirstOption + static_cast<int>(command.optionCount)) {
             return notTaken(element, command);
