@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "lint_rules.h"
+#include "lint/lint_rules.h"
 #include "contest_simulator.h"
-#include "file_bytes.h"
-#include "folder_access.h"
+#include "input/file_bytes.h"
+#include "platform/folder_access.h"
 
 namespace {
 

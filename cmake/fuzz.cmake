@@ -15,5 +15,5 @@ stats_fuzzer(fuzz_entry_calls SOURCES ${FUZZ}/entry_calls/fuzz_entry_calls.cpp L
 stats_fuzzer(fuzz_profile_file SOURCES ${FUZZ}/profile_file/fuzz_profile_file.cpp
              LIBS stats_core)
 stats_fuzzer(fuzz_adif_reader SOURCES ${FUZZ}/adif_reader/fuzz_adif_reader.cpp
-             LIBS driver_logic)
+             LIBS driver_input)
 stats_fuzzer(fuzz_ole_date SOURCES ${FUZZ}/ole_date/fuzz_ole_date.cpp LIBS stats_core)

@@ -200,7 +200,8 @@ stats_test(driver_tests SOURCES
     ${TESTS}/driver/lint_rules_test.cpp
     ${TESTS}/driver/log_audit_test.cpp
     ${TESTS}/driver/packed_contacts_test.cpp
-    LIBS driver_logic)
+    ${TESTS}/driver/qso_reading_test.cpp
+    LIBS driver_lint export_checks crosscheck_input)
 
 if(WIN32)
     set(DRIVER_EMULATOR ${CMAKE_CROSSCOMPILING_EMULATOR})
@@ -227,7 +228,7 @@ if(WIN32)
 endif()
 
 # vscscore report: its time figures, the sample's text and page, and the page in a browser.
-stats_test(report_tests SOURCES ${TESTS}/driver/log_report_test.cpp LIBS report_logic)
+stats_test(report_tests SOURCES ${TESTS}/driver/log_report_test.cpp LIBS driver_page)
 stats_add_test(vscscore_report sh ${TESTS}/driver/vscscore_report.sh
     $<TARGET_FILE:vscscore> $<TARGET_FILE:Stats> ${SAMPLE_LOG}
     ${TESTS}/golden/vsc-sample-report.txt ${DRIVER_EMULATOR})
@@ -261,11 +262,11 @@ stats_test(crosscheck_tests SOURCES
     ${CROSSCHECK_TESTS}/crosscheck_accuracy_test.cpp
     ${CROSSCHECK_TESTS}/crosscheck_cases_test.cpp
     ${CROSSCHECK_TESTS}/crosscheck_outputs_test.cpp
-    LIBS contest_simulator crosscheck_command)
+    LIBS contest_simulator crosscheck_output driver_lint)
 
 # The cross-check's benchmark contest and lint's time on it (see bench/crosscheck_bench.sh).
 add_executable(crosscheck_contest ${PROJECT_SOURCE_DIR}/bench/crosscheck_contest.cpp)
-target_link_libraries(crosscheck_contest PRIVATE contest_simulator crosscheck_command)
+target_link_libraries(crosscheck_contest PRIVATE contest_simulator crosscheck_output driver_lint)
 target_link_options(crosscheck_contest PRIVATE ${EXE_LINK_OPTIONS})
 
 stats_add_test(vscscore_crosscheck sh ${TESTS}/driver/vscscore_crosscheck.sh

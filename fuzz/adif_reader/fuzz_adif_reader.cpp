@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "../fuzz_check.h"
-#include "log_file.h"
+#include "input/log_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "verdict.h"
+#include "crosscheck/verdict.h"
 
 struct SimulationSize {
     uint32_t seed = 1;

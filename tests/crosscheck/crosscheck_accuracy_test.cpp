@@ -7,8 +7,8 @@
 #include <string>
 
 #include "contest_simulator.h"
-#include "crosscheck.h"
-#include "log_input.h"
+#include "crosscheck/crosscheck.h"
+#include "crosscheck_input/log_input.h"
 
 namespace {
 

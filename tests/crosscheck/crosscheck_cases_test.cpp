@@ -7,8 +7,8 @@
 
 #include "cabrillo/qso_line.h"
 #include "contest_simulator.h"
-#include "crosscheck.h"
-#include "log_input.h"
+#include "crosscheck/crosscheck.h"
+#include "crosscheck_input/log_input.h"
 
 namespace {
 

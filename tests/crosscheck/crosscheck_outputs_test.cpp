@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "log_set.h"
-#include "output_names.h"
-#include "shown_text.h"
+#include "contest/log_set.h"
+#include "crosscheck_output/output_names.h"
+#include "cli/shown_text.h"
 
 namespace {
 

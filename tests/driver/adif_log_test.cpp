@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "log_file.h"
+#include "input/log_file.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "export_read_back.h"
+#include "export/export_read_back.h"
 
 namespace {
 

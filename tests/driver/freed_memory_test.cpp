@@ -6,7 +6,7 @@
 #include <fstream>
 #include <string>
 
-#include "freed_memory.h"
+#include "platform/freed_memory.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "log_audit.h"
+#include "audit/log_audit.h"
 
 namespace {
 

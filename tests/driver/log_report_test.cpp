@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "log_report.h"
-#include "report_html.h"
-#include "report_text.h"
+#include "report/log_report.h"
+#include "page/report_html.h"
+#include "report/report_text.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "packed_contacts.h"
+#include "input/packed_contacts.h"
 
 namespace {
 

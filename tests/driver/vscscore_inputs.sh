@@ -201,7 +201,7 @@ check "control bytes, an old date" 1 out \
 check "control bytes, an old date" 1 err \
     'vscscore: log.adi: record 4 at byte [0-9]+: QSO_DATE 18000101 is before 1930, the earliest date ADIF allows; skipped'
 vsc --call Q9VSC check log.adi "$(printf 'Q1\033[2JX')" 20 CW
-check "an escape shown harmlessly" 1 out 'Q1\\x1b\[2JX 20 CW: accepted'
+check "an escape shown harmlessly" 0 out 'Q1\\x1b\[2JX 20 CW: accepted'
 { field STATION_CALLSIGN "$(printf 'Q9\033]0;x\007\377')"; cat log.adi; } >page.adi
 vsc report --html page.html page.adi
 check "control bytes and broken UTF-8 on the page" 1 out 'VESTAR CUP 2025-02-15 +Q9\\x1b]0;X\\x07\\xff'
@@ -226,13 +226,14 @@ check "check: an unknown mode" 2 err "vscscore: unknown mode XYZ; CW or SSB \(US
 vsc --call Q9VSC report --html nowhere/r.html log.adi
 check "a page that cannot be written" 5 err "vscscore: cannot write nowhere/r\.html: .+"
 
-# Skipped records are named and counted; an accepted check ends with status 1 for them.
+# Skipped records are named and counted; check's status stays its answer: 0 accepted, 1 refused.
 fresh skipped
 { record Q1JJJ 0605 40m 7.025 CW; field CALL Q1KKK; printf '<EOR>\n'; } >log.adi
 vsc --call Q9VSC check log.adi Q1NEW 40 CW
-check "check accepted, a record skipped" 1 err "vscscore: log.adi: 1 record skipped"
+check "check accepted, a record skipped" 0 err "vscscore: log.adi: 1 record skipped"
 vsc --call Q9VSC check log.adi q1jjj 40m cw
 check "check refused, a record skipped" 1 out "Q1JJJ 40 CW: refused"
+check "check refused, a record skipped" 1 err "vscscore: log.adi: 1 record skipped"
 
 # The claimed score cannot be saved where the settings file should be.
 fresh claimed

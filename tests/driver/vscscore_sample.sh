@@ -87,6 +87,18 @@ expect_message "no command" "Try 'vscscore --help'\."
 vsc score "$sample" --cal Q8ZZ
 expect_status 2 "unknown option, or a name cut short"
 expect_message "unknown option, or a name cut short" "vscscore: unknown option --cal"
+vsc score --html x.html "$sample"
+expect_status 2 "another command's option"
+expect_message "another command's option" "vscscore: --html is not an option of score"
+drive $emulator "$driver" -h crosscheck
+expect_status 0 "a command's own help"
+expect_line "a command's own help" "vscscore crosscheck - the sponsor's cross-check .*"
+drive $emulator "$driver" crosscheck --html=yes x.cbr
+expect_status 2 "a flag given a value"
+expect_message "a flag given a value" "vscscore: --html takes no value"
+drive $emulator "$driver" crosscheck --call Q9VSC x.cbr
+expect_status 2 "crosscheck's usage"
+expect_message "crosscheck's usage" "Try 'vscscore crosscheck --help'\."
 vsc score "$sample" --date
 expect_status 2 "no value"
 expect_message "no value" "vscscore: --date needs a value"

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include "log_store.h"
 #include "robot_logs.h"
-#include "store_schema.h"
-#include "submission.h"
+#include "vscrobot/intake/submission.h"
+#include "vscrobot/store/log_store.h"
+#include "vscrobot/store/store_schema.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The log in a mail message, as mail programs send it: one row per shape.
 #include <gtest/gtest.h>
 
-#include "mail_message.h"
 #include "robot_logs.h"
+#include "vscrobot/intake/mail_message.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 // digest, the command line, and the pages' escaping of what a log or a client wrote.
 #include <gtest/gtest.h>
 
-#include "http_server.h"
-#include "robot_options.h"
-#include "robot_pages.h"
-#include "sha256_hex.h"
-#include "submission.h"
-#include "upload_rate.h"
-#include "upload_window.h"
+#include "vscrobot/cli/robot_options.h"
+#include "vscrobot/intake/sha256_hex.h"
+#include "vscrobot/intake/submission.h"
+#include "vscrobot/intake/upload_window.h"
+#include "vscrobot/web/http_server.h"
+#include "vscrobot/web/robot_pages.h"
+#include "vscrobot/web/upload_rate.h"
 
 TEST(UploadWindow, BothSidesOfEachEnd)
 {

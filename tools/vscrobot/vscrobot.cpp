@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "folder_access.h"
-#include "robot_commands.h"
+#include "platform/folder_access.h"
+#include "vscrobot/cli/robot_commands.h"
 
 namespace {
 

@@ -5,17 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "command_table.h"
-#include "console_text.h"
-#include "crosscheck_command.h"
-#include "exit_status.h"
-#include "freed_memory.h"
-#include "help.h"
-#include "log_file.h"
-#include "messages.h"
-#include "options.h"
+#include "cli/command_table.h"
+#include "platform/console_text.h"
+#include "cli/exit_status.h"
+#include "platform/freed_memory.h"
+#include "cli/help.h"
+#include "input/log_file.h"
+#include "cli/messages.h"
+#include "cli/options.h"
 #include "plugin/version.h"
-#include "utf8_files.h"
+#include "platform/utf8_files.h"
 
 namespace {
 
@@ -52,6 +51,20 @@ bool readLog(const Options& options, LogForm form, LoadedLog& log)
     return true;
 }
 
+// --date and --hours into the context, for a command that takes them so; the status.
+int readPeriod(const Command& command, CommandContext& context)
+{
+    const Options& options = context.options;
+    if (!command.readsPeriod) {
+        return Clean;
+    }
+    if (!options.date.empty() && !parseDate(options.date, context.title)) {
+        return usageError("--date wants YYYY-MM-DD, not " + options.date);
+    }
+    const std::string periodError = contestPeriod(options, context.title, context.period);
+    return periodError.empty() ? Clean : usageError(periodError);
+}
+
 // The first contact's day, for a log scored without --date.
 DateRecord firstContactDay(const LoadedLog& log)
 {
@@ -81,28 +94,23 @@ int main(int argc, char** argv)
         std::printf("%s %s\n", ProgramName, STATS_RELEASE_TEXT);
         return Clean;
     }
-    // The cross-check takes many logs and options of its own.
-    if (isCrosscheckCommand(argc, argv)) {
-        return crosscheckCommand(argc, argv);
-    }
     Options options;
     const std::string error = parseArguments(argc, argv, options);
+    const Command* named = findCommand(options.command);
+    const char* ownHelp = named != nullptr && named->help != nullptr ? named->name : nullptr;
     if (options.help) {
-        std::fputs(HelpText, stdout);
+        std::fputs(ownHelp != nullptr ? named->help : helpText().c_str(), stdout);
         return Clean;
     }
     if (!error.empty()) {
-        return usageError(error);
+        return usageError(error, ownHelp);
     }
+    const Command& command = *named;
     CommandContext context{options, nullptr, DateRecord(), ContestPeriod()};
-    if (!options.date.empty() && !parseDate(options.date, context.title)) {
-        return usageError("--date wants YYYY-MM-DD, not " + options.date);
+    const int periodStatus = readPeriod(command, context);
+    if (periodStatus != Clean) {
+        return periodStatus;
     }
-    const std::string periodError = contestPeriod(options, context.title, context.period);
-    if (!periodError.empty()) {
-        return usageError(periodError);
-    }
-    const Command& command = *findCommand(options.command);
     if (!command.readsLog) {
         return command.run(context);
     }
@@ -134,5 +142,5 @@ int main(int argc, char** argv)
         line += (line.empty() ? "" : ", ") + part;
     }
     say(options.operands[0] + ": " + line);
-    return status == Clean ? Found : status;
+    return status == Clean && !command.answers ? Found : status;
 }

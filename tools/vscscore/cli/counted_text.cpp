@@ -1,5 +1,5 @@
 // English plurals of the nouns the driver counts, all regular.
-#include "counted_text.h"
+#include "cli/counted_text.h"
 
 std::string counted(std::size_t count, const std::string& noun)
 {

@@ -1,7 +1,11 @@
 // The text of vscscore --help.
-#include "help.h"
+#include "cli/help.h"
 
-const char HelpText[] =
+#include "cli/exit_status.h"
+
+namespace {
+
+const char Usage[] =
     "vscscore - score a VESTAR CUP (VSC) log with the Stats plug-in, as the logger Ravo does\n"
     "\n"
     "Usage:\n"
@@ -57,18 +61,18 @@ const char HelpText[] =
     "The plug-in keeps its settings in Plugins/VESTAR.ini under the current folder, when\n"
     "there is a Plugins folder.\n"
     "\n"
-    "Exit status:\n"
-    "  0  all well: the check accepted the contact, the audit found nothing, the exported\n"
-    "     or linted file has no finding\n"
-    "  1  findings, warnings only: the check refused the contact, the audit found repeats or\n"
-    "     contacts made too early, lint or the export's read-back found warnings; or\n"
-    "     records of the log were skipped, repaired or warned about\n"
-    "  2  a usage error\n"
-    "  3  the log or the Cabrillo file could not be read: missing, not an ADIF file, no\n"
-    "     contact readable, or no contacts (without --date; with it, a log with no contacts\n"
-    "     still replaces no Cabrillo file with QSO lines and no claimed score but 0)\n"
-    "  4  the plug-in could not be loaded\n"
-    "  5  errors: lint found errors (a sponsor's robot rejects the log), the plug-in did not\n"
-    "     produce the Cabrillo file, or the file failed its read-back (a contact missing,\n"
-    "     twice, or changed)\n"
+    "Exit status:\n";
+
+const char Trailer[] =
     "Skipped, repaired and warned records are named and counted on standard error.\n";
+
+}  // namespace
+
+std::string helpText()
+{
+    std::string text = Usage;
+    for (const ExitMeaning& meaning : ExitMeanings) {
+        text += "  " + std::to_string(meaning.status) + "  " + meaning.text + "\n";
+    }
+    return text + Trailer;
+}

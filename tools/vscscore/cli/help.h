@@ -1,4 +1,6 @@
 // vscscore --help: what each command does, the options and the exit statuses.
 #pragma once
 
-extern const char HelpText[];
+#include <string>
+
+std::string helpText();

@@ -1,10 +1,10 @@
 // Messages on standard error, one line each, named after the program.
-#include "messages.h"
+#include "cli/messages.h"
 
 #include <cstdio>
 
-#include "exit_status.h"
-#include "shown_text.h"
+#include "cli/exit_status.h"
+#include "cli/shown_text.h"
 
 const char ProgramName[] = "vscscore";
 
@@ -13,9 +13,13 @@ void say(const std::string& line)
     std::fprintf(stderr, "%s: %s\n", ProgramName, shownText(line).c_str());
 }
 
-int usageError(const std::string& reason)
+int usageError(const std::string& reason, const char* command)
 {
     say(reason);
-    std::fprintf(stderr, "Try '%s --help'.\n", ProgramName);
+    if (command != nullptr) {
+        std::fprintf(stderr, "Try '%s %s --help'.\n", ProgramName, command);
+    } else {
+        std::fprintf(stderr, "Try '%s --help'.\n", ProgramName);
+    }
     return UsageError;
 }

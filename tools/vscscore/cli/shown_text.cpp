@@ -1,6 +1,6 @@
 // A small UTF-8 walker: well-formed sequences (no overlongs, surrogates or values past
 // U+10FFFF) pass, anything else is escaped byte by byte.
-#include "shown_text.h"
+#include "cli/shown_text.h"
 
 #include <cstdio>
 

@@ -1,11 +1,11 @@
 // vscscore audit: every exact repeat and every contact made too early, then the counts.
 #include <cstdio>
 
-#include "commands.h"
-#include "exit_status.h"
-#include "shown_text.h"
-#include "log_audit.h"
-#include "messages.h"
+#include "cli/commands.h"
+#include "cli/exit_status.h"
+#include "cli/shown_text.h"
+#include "audit/log_audit.h"
+#include "cli/messages.h"
 
 int auditCommand(const CommandContext& context)
 {

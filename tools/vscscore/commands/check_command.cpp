@@ -1,16 +1,16 @@
 // vscscore check: may this station be worked now, after the log's contacts?
 #include <cstdio>
 
-#include "adif_contact.h"
-#include "commands.h"
-#include "console_text.h"
-#include "exit_status.h"
+#include "input/adif_contact.h"
+#include "cli/commands.h"
+#include "platform/console_text.h"
+#include "cli/exit_status.h"
 #include "host_calls.h"
-#include "messages.h"
-#include "plugin_session.h"
+#include "cli/messages.h"
+#include "session/plugin_session.h"
 #include "scoring/band_plan.h"
 #include "cabrillo/qso_line.h"
-#include "shown_text.h"
+#include "cli/shown_text.h"
 
 int checkCommand(const CommandContext& context)
 {

@@ -4,19 +4,19 @@
 #include <utility>
 
 #include "cabrillo/file_base.h"
-#include "commands.h"
-#include "empty_log_guard.h"
-#include "exit_status.h"
-#include "export_read_back.h"
-#include "file_bytes.h"
-#include "file_identity.h"
-#include "kept_copy.h"
-#include "packed_contacts.h"
-#include "lint_command.h"
-#include "messages.h"
-#include "shown_text.h"
-#include "utf8_files.h"
-#include "plugin_session.h"
+#include "cli/commands.h"
+#include "export/empty_log_guard.h"
+#include "cli/exit_status.h"
+#include "export/export_read_back.h"
+#include "input/file_bytes.h"
+#include "platform/file_identity.h"
+#include "export/kept_copy.h"
+#include "input/packed_contacts.h"
+#include "lint/lint_command.h"
+#include "cli/messages.h"
+#include "cli/shown_text.h"
+#include "platform/utf8_files.h"
+#include "session/plugin_session.h"
 
 namespace {
 
@@ -153,7 +153,7 @@ int exportCommand(const CommandContext& context)
         return Errors;
     }
     const FileIdentity before = fileIdentity(name);
-    session.feedLog(1, contacts);
+    session.feedLog(1);
     // While the plug-in writes, its store and the file it builds are the program's peak: the
     // packed contacts wait on disk where they can.
     contacts.setAside();

@@ -1,9 +1,9 @@
 // vscscore report: the command line's values handed to the report (tools/vscscore/report).
-#include "commands.h"
-#include "exit_status.h"
-#include "messages.h"
-#include "plugin_session.h"
-#include "report_command.h"
+#include "cli/commands.h"
+#include "cli/exit_status.h"
+#include "cli/messages.h"
+#include "session/plugin_session.h"
+#include "commands/report_command.h"
 
 int reportCommand(const CommandContext& context)
 {

@@ -1,8 +1,8 @@
 // vscscore score: the log fed to the plug-in, its summary printed, its claimed score checked.
-#include "commands.h"
-#include "empty_log_guard.h"
-#include "exit_status.h"
-#include "plugin_session.h"
+#include "cli/commands.h"
+#include "export/empty_log_guard.h"
+#include "cli/exit_status.h"
+#include "session/plugin_session.h"
 
 int scoreCommand(const CommandContext& context)
 {

@@ -1,5 +1,5 @@
 // Robust clock offsets: medians over unambiguous pairs, iterated.
-#include "clock_offset.h"
+#include "crosscheck/clock_offset.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "contact_pairs.h"
+#include "crosscheck/contact_pairs.h"
 
 // A pair of logs holding each other exactly once on a band and mode gives one sample: the
 // difference of the two logged times. A log's offset is the median of its samples plus the

@@ -1,5 +1,5 @@
 // One sort puts each pair's lines together, linear in the lines whatever their shape.
-#include "contact_pairs.h"
+#include "crosscheck/contact_pairs.h"
 
 #include <algorithm>
 

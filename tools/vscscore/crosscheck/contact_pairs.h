@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "crosscheck.h"
+#include "crosscheck/crosscheck.h"
 
 struct PairEntry {
     uint32_t log = 0;    // the line's log

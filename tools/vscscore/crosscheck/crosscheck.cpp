@@ -1,13 +1,13 @@
 // The cross-check's stages in order: each log alone, the clocks, exact matches, miscopied
 // calls and logless stations, the exchanges, the scores.
-#include "crosscheck.h"
+#include "crosscheck/crosscheck.h"
 
-#include "clock_offset.h"
-#include "contact_pairs.h"
-#include "line_checks.h"
-#include "log_score.h"
-#include "matcher.h"
-#include "unmatched_lines.h"
+#include "crosscheck/clock_offset.h"
+#include "crosscheck/contact_pairs.h"
+#include "crosscheck/line_checks.h"
+#include "crosscheck/log_score.h"
+#include "crosscheck/matcher.h"
+#include "crosscheck/unmatched_lines.h"
 
 namespace {
 

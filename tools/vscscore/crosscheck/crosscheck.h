@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "crosscheck_rules.h"
-#include "log_set.h"
-#include "verdict.h"
+#include "contest/crosscheck_rules.h"
+#include "contest/log_set.h"
+#include "crosscheck/verdict.h"
 
 struct LineResult {
     Verdict verdict = Verdict::Pending;

@@ -1,6 +1,6 @@
 // Per-log checks; the repeat rule looks only at the same station's lines, sorted together, through
 // an index of them.
-#include "line_checks.h"
+#include "crosscheck/line_checks.h"
 
 #include <algorithm>
 #include <numeric>

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "crosscheck.h"
+#include "crosscheck/crosscheck.h"
 
 // Sets invalid, out-of-period, dupe and too-early; leaves every other line pending. A repeat
 // is judged against the earlier lines that count, in logged time order (file order on a tie),

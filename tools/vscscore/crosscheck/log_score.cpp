@@ -1,5 +1,5 @@
 // Scoring over the verdicts, with the product's own points.
-#include "log_score.h"
+#include "crosscheck/log_score.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "crosscheck.h"
+#include "crosscheck/crosscheck.h"
 
 // Points of a line: the integer value of the rules' Points field as the plug-in's summary
 // counts it, or 1 without one. Credited: ok, no-log, and unique when the rules allow it.

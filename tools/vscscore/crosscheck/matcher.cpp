@@ -1,5 +1,5 @@
 // Matching inside each group of two logs' lines, both sides in time order.
-#include "matcher.h"
+#include "crosscheck/matcher.h"
 
 #include <cstdlib>
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "contact_pairs.h"
+#include "crosscheck/contact_pairs.h"
 
 // Each pending line matched becomes ok with its partner line, and each line is matched at
 // most once; the closest in corrected time wins. offsets: minutes each log's clock was ahead.

@@ -1,5 +1,5 @@
 // Near calls by the deletion neighbourhood, weighed by confusion classes.
-#include "near_calls.h"
+#include "crosscheck/near_calls.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "names.h"
+#include "contest/names.h"
 
 // 0 when the calls are equal or more than one change apart; otherwise a weight in (0, 1],
 // higher for the likelier miscopy (E for I, 5 for H, B for D, ...).

@@ -1,10 +1,10 @@
 // Near-call pairing over a time index of each log's unmatched lines, then the logless calls.
-#include "unmatched_lines.h"
+#include "crosscheck/unmatched_lines.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "near_calls.h"
+#include "crosscheck/near_calls.h"
 
 namespace {
 

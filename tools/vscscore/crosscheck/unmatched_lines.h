@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "crosscheck.h"
+#include "crosscheck/crosscheck.h"
 
 // logOf: the counting log of each name, or -1. offsets: each log's clock correction.
 // A pending line is paired, where it can be, with a pending line of a log whose call is its

@@ -1,5 +1,5 @@
 // The verdicts' names as the outputs write them.
-#include "verdict.h"
+#include "crosscheck/verdict.h"
 
 const char* verdictName(Verdict verdict)
 {

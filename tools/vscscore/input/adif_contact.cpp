@@ -1,15 +1,17 @@
 // ADIF fields to the host's contact: callsign, UTC date and time, frequency, band, mode,
 // reports and exchanges.
-#include "adif_contact.h"
+#include "input/adif_contact.h"
 
 #include <cctype>
 #include <cstdint>
 
+#include "input/plain_text.h"
 #include "scoring/band_plan.h"
 
 namespace {
 
-std::string trimmed(const std::string& text)
+// ADIF values may end in any white space, line ends too, unlike a Cabrillo line's fields.
+std::string spaceTrimmed(const std::string& text)
 {
     std::size_t first = 0;
     std::size_t last = text.size();
@@ -20,24 +22,6 @@ std::string trimmed(const std::string& text)
         --last;
     }
     return text.substr(first, last - first);
-}
-
-std::string upper(std::string text)
-{
-    for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
-
-bool digitsOnly(const std::string& text)
-{
-    for (char c : text) {
-        if (!std::isdigit(static_cast<unsigned char>(c))) {
-            return false;
-        }
-    }
-    return !text.empty();
 }
 
 int number(const std::string& digits, std::size_t from, std::size_t count)
@@ -89,7 +73,7 @@ bool readAsKHz(const std::string& text, const std::string* band, unsigned mhzRea
 
 bool frequencyHzFromMHz(const std::string& text, unsigned& hz)
 {
-    const std::string value = trimmed(text);
+    const std::string value = spaceTrimmed(text);
     const std::size_t point = value.find('.');
     const std::string whole = value.substr(0, point);
     const std::string fraction = point == std::string::npos ? "" : value.substr(point + 1);
@@ -123,13 +107,13 @@ int64_t timeOrderKey(const LogContact& contact)
 
 std::string hostCallsign(const std::string& call)
 {
-    return upper(trimmed(call));
+    return upper(spaceTrimmed(call));
 }
 
 std::string hostMode(const std::string& mode, const std::string& submode)
 {
-    const std::string given = upper(trimmed(mode));
-    const std::string sub = upper(trimmed(submode));
+    const std::string given = upper(spaceTrimmed(mode));
+    const std::string sub = upper(spaceTrimmed(submode));
     // Loggers put the sideband in MODE, or MODE SSB with the sideband in SUBMODE.
     if (given == "SSB" || given == "USB" || given == "LSB" ||
         (given.empty() && (sub == "USB" || sub == "LSB"))) {
@@ -162,6 +146,86 @@ bool readAsKHz(const std::string& text, const std::string* band, unsigned mhzRea
     return mhzBand.empty();
 }
 
+// QSO_DATE and TIME_ON into the contact's time; false with the reason.
+bool readWhen(const AdifRecord& record, LogContact& contact, std::string& error)
+{
+    const std::string date = spaceTrimmed(field(record, "QSO_DATE"));
+    const std::string time = spaceTrimmed(field(record, "TIME_ON"));
+    double oleDate = 0.0;
+    if (!readDate(date, contact.when) || !readTime(time, contact.when) ||
+        !makeOleDate(contact.when, oleDate)) {
+        error = "bad date or time: QSO_DATE \"" + date + "\", TIME_ON \"" + time + "\"";
+        return false;
+    }
+    if (contact.when.year < EarliestAdifYear) {
+        error = "QSO_DATE " + date + " is before 1930, the earliest date ADIF allows";
+        return false;
+    }
+    contact.host.time = DateRecord::make(oleDate);
+    return true;
+}
+
+// FREQ, in MHz, or in kHz where BAND shows it, a decimal comma read as a point; haveFrequency
+// tells whether it was read. False with the reason when neither it nor BAND can place the
+// contact.
+bool readFrequency(const std::string& freq, const std::string* band, HostContact& host,
+                   bool& haveFrequency, std::string& error, std::vector<std::string>& repairs)
+{
+    std::string text = spaceTrimmed(freq);
+    const std::size_t comma = text.find(',');
+    const bool decimalComma = comma != std::string::npos && text.find('.') == std::string::npos &&
+                              text.find(',', comma + 1) == std::string::npos;
+    if (decimalComma) {
+        text[comma] = '.';
+    }
+    haveFrequency = frequencyHzFromMHz(text, host.frequencyHz);
+    unsigned kHzReading = 0;
+    if (readAsKHz(text, band, haveFrequency ? host.frequencyHz : 0, kHzReading)) {
+        host.frequencyHz = kHzReading;
+        haveFrequency = true;
+        repairs.push_back("FREQ " + spaceTrimmed(freq) + " is in kHz, not MHz; read as " +
+                          std::to_string(kHzReading / 1000) + " kHz");
+    } else if (haveFrequency && decimalComma) {
+        repairs.push_back("FREQ \"" + freq + "\" has a decimal comma; read as " + text);
+    } else if (!haveFrequency && band == nullptr) {
+        error = "bad FREQ \"" + freq + "\"";
+        return false;
+    } else if (!haveFrequency) {
+        host.frequencyHz = 0;
+    }
+    return true;
+}
+
+// The host band from BAND, else from the frequency; false with the reason when neither gives
+// one.
+bool readBand(const std::string* freq, const std::string* band, bool haveFrequency,
+              HostContact& host, std::string& error, std::vector<std::string>& repairs)
+{
+    const std::string frequencyBand =
+        haveFrequency ? bandOfFrequency(host.frequencyHz) : std::string();
+    if (band == nullptr) {
+        host.band = frequencyBand;
+        if (host.band.empty()) {
+            error = "no BAND, and no FREQ within a band";
+            return false;
+        }
+        return true;
+    }
+    host.band = hostBand(*band);
+    if (host.band.empty() && !frequencyBand.empty()) {
+        host.band = frequencyBand;
+        repairs.push_back("unknown BAND \"" + *band + "\"; scored on the band of FREQ " +
+                          spaceTrimmed(*freq) + ", " + host.band);
+    } else if (host.band.empty()) {
+        error = "unknown BAND \"" + *band + "\"";
+        return false;
+    } else if (haveFrequency && frequencyBand != host.band) {
+        repairs.push_back("FREQ " + spaceTrimmed(*freq) + " MHz is not on BAND " + spaceTrimmed(*band) +
+                          "; scored on the band, written at the frequency");
+    }
+    return true;
+}
+
 }  // namespace
 
 bool contactFromAdif(const AdifRecord& record, LogContact& contact, std::string& error,
@@ -175,69 +239,16 @@ bool contactFromAdif(const AdifRecord& record, LogContact& contact, std::string&
         error = "no CALL";
         return false;
     }
-    const std::string date = trimmed(field(record, "QSO_DATE"));
-    const std::string time = trimmed(field(record, "TIME_ON"));
-    double oleDate = 0.0;
-    if (!readDate(date, contact.when) || !readTime(time, contact.when) ||
-        !makeOleDate(contact.when, oleDate)) {
-        error = "bad date or time: QSO_DATE \"" + date + "\", TIME_ON \"" + time + "\"";
+    if (!readWhen(record, contact, error)) {
         return false;
     }
-    if (contact.when.year < EarliestAdifYear) {
-        error = "QSO_DATE " + date + " is before 1930, the earliest date ADIF allows";
-        return false;
-    }
-    host.time = DateRecord::make(oleDate);
-
     const std::string* freq = record.find("FREQ");
     const std::string* band = record.find("BAND");
     bool haveFrequency = false;
-    if (freq != nullptr) {
-        std::string text = trimmed(*freq);
-        const std::size_t comma = text.find(',');
-        const bool decimalComma = comma != std::string::npos &&
-                                  text.find('.') == std::string::npos &&
-                                  text.find(',', comma + 1) == std::string::npos;
-        if (decimalComma) {
-            text[comma] = '.';
-        }
-        haveFrequency = frequencyHzFromMHz(text, host.frequencyHz);
-        unsigned kHzReading = 0;
-        if (readAsKHz(text, band, haveFrequency ? host.frequencyHz : 0, kHzReading)) {
-            host.frequencyHz = kHzReading;
-            haveFrequency = true;
-            repairs.push_back("FREQ " + trimmed(*freq) + " is in kHz, not MHz; read as " +
-                              std::to_string(kHzReading / 1000) + " kHz");
-        } else if (haveFrequency && decimalComma) {
-            repairs.push_back("FREQ \"" + *freq + "\" has a decimal comma; read as " + text);
-        } else if (!haveFrequency && band == nullptr) {
-            error = "bad FREQ \"" + *freq + "\"";
-            return false;
-        } else if (!haveFrequency) {
-            host.frequencyHz = 0;
-        }
-    }
-    if (band != nullptr && hostBand(*band).empty() && haveFrequency &&
-        !bandOfFrequency(host.frequencyHz).empty()) {
-        host.band = bandOfFrequency(host.frequencyHz);
-        repairs.push_back("unknown BAND \"" + *band + "\"; scored on the band of FREQ " +
-                          trimmed(*freq) + ", " + host.band);
-    } else if (band != nullptr) {
-        host.band = hostBand(*band);
-        if (host.band.empty()) {
-            error = "unknown BAND \"" + *band + "\"";
-            return false;
-        }
-        if (haveFrequency && bandOfFrequency(host.frequencyHz) != host.band) {
-            repairs.push_back("FREQ " + trimmed(*freq) + " MHz is not on BAND " + trimmed(*band) +
-                              "; scored on the band, written at the frequency");
-        }
-    } else {
-        host.band = haveFrequency ? bandOfFrequency(host.frequencyHz) : std::string();
-        if (host.band.empty()) {
-            error = "no BAND, and no FREQ within a band";
-            return false;
-        }
+    if ((freq != nullptr &&
+         !readFrequency(*freq, band, host, haveFrequency, error, repairs)) ||
+        !readBand(freq, band, haveFrequency, host, error, repairs)) {
+        return false;
     }
     if (!haveFrequency) {
         // A Cabrillo line needs a frequency; the band's lower edge is the usual stand-in.
@@ -249,9 +260,9 @@ bool contactFromAdif(const AdifRecord& record, LogContact& contact, std::string&
                               : what + ", and the band lies beyond the host's frequencies");
     }
     host.mode = hostMode(field(record, "MODE"), field(record, "SUBMODE"));
-    host.rstSent = trimmed(field(record, "RST_SENT"));
-    host.rstRcvd = trimmed(field(record, "RST_RCVD"));
-    host.exchSent = trimmed(either(record, "STX_STRING", "STX"));
-    host.exchRcvd = trimmed(either(record, "SRX_STRING", "SRX"));
+    host.rstSent = spaceTrimmed(field(record, "RST_SENT"));
+    host.rstRcvd = spaceTrimmed(field(record, "RST_RCVD"));
+    host.exchSent = spaceTrimmed(either(record, "STX_STRING", "STX"));
+    host.exchRcvd = spaceTrimmed(either(record, "SRX_STRING", "SRX"));
     return true;
 }

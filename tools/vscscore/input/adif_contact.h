@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "adif_reader.h"
+#include "input/adif_reader.h"
 #include "host_calls.h"
 
 // ADIF dates start in 1930; an earlier one is a logger's fault, never a contact.

@@ -1,20 +1,14 @@
 // ADIF 3 tags and records: <NAME:LENGTH[:TYPE]>value ... <EOR>, after an optional header.
-#include "adif_reader.h"
+#include "input/adif_reader.h"
 
 #include <cctype>
+
+#include "input/plain_text.h"
 
 namespace {
 
 constexpr std::size_t npos = std::string::npos;
 const std::string Utf8Bom = "\xEF\xBB\xBF";
-
-std::string upper(std::string text)
-{
-    for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
 
 // The first needle starting at from or later, and before limit.
 std::size_t findCaseless(const std::string& bytes, const std::string& upperNeedle,

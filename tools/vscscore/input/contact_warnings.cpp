@@ -1,6 +1,6 @@
 // The warnings use the plug-in's own points rule, so what they say a contact scores is what
 // it scores.
-#include "contact_warnings.h"
+#include "input/contact_warnings.h"
 
 #include "scoring/band_plan.h"
 #include "scoring/exchange_points.h"

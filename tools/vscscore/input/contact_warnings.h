@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "adif_contact.h"
+#include "input/adif_contact.h"
 
 // One text per finding, naming the ADIF field; the contact still counts as the host counts it.
 std::vector<std::string> contactWarnings(const AdifRecord& record, const LogContact& contact);

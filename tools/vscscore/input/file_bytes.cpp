@@ -1,11 +1,11 @@
 // The driver's reason for a file it cannot read, over the one whole-file read.
-#include "file_bytes.h"
+#include "input/file_bytes.h"
 
 #include <cerrno>
 #include <cstring>
 
 #include "platform/read_whole_file.h"
-#include "utf8_files.h"
+#include "platform/utf8_files.h"
 
 bool readFileBytes(const std::string& path, std::string& bytes, std::string& error)
 {

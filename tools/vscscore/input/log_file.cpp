@@ -1,11 +1,11 @@
 // Reading an ADIF file and turning its records into contacts, nothing dropped unannounced.
-#include "log_file.h"
+#include "input/log_file.h"
 
 #include <algorithm>
 #include <iterator>
 #include <utility>
 
-#include "file_bytes.h"
+#include "input/file_bytes.h"
 
 namespace {
 

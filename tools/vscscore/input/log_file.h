@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "adif_contact.h"
-#include "contact_warnings.h"
-#include "packed_contacts.h"
+#include "input/adif_contact.h"
+#include "input/contact_warnings.h"
+#include "input/packed_contacts.h"
 
+// Read whole (LogForm::Contacts) or packed (LogForm::Packed); either way a command walks the
+// contacts through forEachContact, and only one that asked for a form reads it directly.
 struct LoadedLog {
     std::vector<LogContact> contacts;  // empty when read packed
     PackedContacts packed;             // the contacts, when read packed
@@ -28,6 +30,19 @@ struct LoadedLog {
     DateTimeParts firstWhen() const
     {
         return contacts.empty() ? packed.at(0).when : contacts.front().when;
+    }
+
+    // Calls visit(const LogContact&) for every contact in file order, whichever form holds
+    // them.
+    template <typename Visit>
+    void forEachContact(Visit visit) const
+    {
+        for (const LogContact& contact : contacts) {
+            visit(contact);
+        }
+        for (std::size_t i = 0; i < packed.size(); ++i) {
+            visit(packed.at(i));
+        }
     }
 };
 

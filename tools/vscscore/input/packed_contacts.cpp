@@ -1,7 +1,7 @@
 // Each contact is a run of unsigned numbers, seven bits a byte (the high bit says another byte
 // follows), and texts as a length and their bytes; every BlockSize-th contact's start is kept
 // to find a contact without reading all before it.
-#include "packed_contacts.h"
+#include "input/packed_contacts.h"
 
 #include <cstdint>
 #include <utility>

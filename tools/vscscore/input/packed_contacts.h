@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "adif_contact.h"
+#include "input/adif_contact.h"
 
 class PackedContacts {
 public:

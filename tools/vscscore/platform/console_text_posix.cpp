@@ -1,5 +1,5 @@
 // Terminal text with iconv(3).
-#include "console_text.h"
+#include "platform/console_text.h"
 
 #include <iconv.h>
 

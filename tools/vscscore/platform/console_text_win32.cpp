@@ -1,5 +1,5 @@
 // Terminal text with the Win32 code-page calls.
-#include "console_text.h"
+#include "platform/console_text.h"
 
 #include <fcntl.h>
 #include <io.h>

@@ -1,5 +1,5 @@
 // File identity from stat: device, inode, size and modification time to the nanosecond.
-#include "file_identity.h"
+#include "platform/file_identity.h"
 
 #include <sys/stat.h>
 

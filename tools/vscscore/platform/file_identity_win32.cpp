@@ -1,5 +1,5 @@
 // File identity from the handle's information: volume serial, file index, size, last write.
-#include "file_identity.h"
+#include "platform/file_identity.h"
 
 #include <windows.h>
 

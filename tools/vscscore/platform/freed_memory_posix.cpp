@@ -1,6 +1,6 @@
 // glibc raises its threshold for mapping a block apart each time it frees a mapped one; other
 // C libraries keep to theirs.
-#include "freed_memory.h"
+#include "platform/freed_memory.h"
 
 // Any C library header says whether this is glibc; without one, __GLIBC__ is never defined.
 #include <cstdlib>

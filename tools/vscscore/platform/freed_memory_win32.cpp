@@ -1,4 +1,4 @@
 // The Windows heap maps large blocks apart and frees them at once as it is.
-#include "freed_memory.h"
+#include "platform/freed_memory.h"
 
 void returnLargeBlocksAtOnce() {}

@@ -1,6 +1,6 @@
 // The POSIX plug-in reports on standard error; the driver reads that report while passing it
 // on. Its header form uses the terminal itself, so nothing here answers it.
-#include "operator_stand_in.h"
+#include "platform/operator_stand_in.h"
 
 #include <unistd.h>
 

@@ -1,5 +1,5 @@
 // Answers the plug-in's modal windows from a second thread while the call blocks in them.
-#include "operator_stand_in.h"
+#include "platform/operator_stand_in.h"
 
 #include <windows.h>
 

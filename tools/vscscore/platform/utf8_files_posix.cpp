@@ -1,5 +1,5 @@
 // POSIX paths are bytes already: UTF-8 passes through.
-#include "utf8_files.h"
+#include "platform/utf8_files.h"
 
 #include <sys/stat.h>
 

@@ -1,5 +1,5 @@
 // The wide-character calls, UTF-8 converted at the edge.
-#include "utf8_files.h"
+#include "platform/utf8_files.h"
 
 #include <windows.h>
 // After windows.h, which it needs.

@@ -1,5 +1,5 @@
 // Builds the report's figures in a few passes over the time-ordered contacts.
-#include "log_report.h"
+#include "report/log_report.h"
 
 #include <algorithm>
 #include <map>

@@ -7,8 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "adif_contact.h"
-#include "log_audit.h"
+#include "input/adif_contact.h"
+#include "audit/log_audit.h"
+
+// The audit's two findings as the report's text and page name them.
+constexpr char RepeatsWording[] = "exact repeats";
+constexpr char EarlyWording[] = "too early";
 
 struct Tally {
     std::size_t qsos = 0;
@@ -46,8 +50,8 @@ struct OffPeriod {
 };
 
 struct AuditCounts {
-    Tally repeats;  // exact repeats and the points they carry
-    Tally early;    // too early on another band or mode
+    Tally repeats;  // exact repeats and the points they carry (RepeatsWording)
+    Tally early;    // too early on another band or mode (EarlyWording)
 };
 
 // Who and what the report is about.

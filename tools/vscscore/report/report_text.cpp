@@ -1,5 +1,5 @@
 // Writes the report as aligned plain-text tables.
-#include "report_text.h"
+#include "report/report_text.h"
 
 #include <algorithm>
 
@@ -135,9 +135,11 @@ void auditFigures(const LogReport& report, std::string& out)
     const AuditCounts& audit = report.audit;
     const int64_t cost = audit.repeats.points + audit.early.points;
     out += "Audit under the contest's repeat rule\n";
-    out += "  exact repeats: " + padLeft(qsos(audit.repeats.qsos), 9) + ", " +
+    out += "  " + padRight(std::string(RepeatsWording) + ":", 15) +
+           padLeft(qsos(audit.repeats.qsos), 9) + ", " +
            std::to_string(audit.repeats.points) + " points\n";
-    out += "  too early:     " + padLeft(qsos(audit.early.qsos), 9) + ", " +
+    out += "  " + padRight(std::string(EarlyWording) + ":", 15) +
+           padLeft(qsos(audit.early.qsos), 9) + ", " +
            std::to_string(audit.early.points) + " points\n";
     out += "  score " + std::to_string(report.total.points) + "; " +
            std::to_string(report.total.points - cost) + " if the sponsor removed them\n";

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "log_report.h"
+#include "report/log_report.h"
 
 // Lines end in "\n"; nothing depends on the locale.
 std::string reportText(const LogReport& report, const ReportHeading& heading);
