@@ -19,6 +19,7 @@
 #include "quoted_lines.h"
 #include "results_site.h"
 #include "rules_file.h"
+#include "utf16_text.h"
 
 namespace {
 
@@ -231,6 +232,13 @@ ReadCounts readLogs(const std::vector<std::string>& files, const CrosscheckRules
         std::string bytes;
         std::string why;
         if (!readFileBytes(path, bytes, why)) {
+            notes.push_back(why);
+            say(why);
+            ++counts.unreadable;
+            continue;
+        }
+        if (!decodeUtf16(bytes, why)) {
+            why = path + ": not read: " + why;
             notes.push_back(why);
             say(why);
             ++counts.unreadable;

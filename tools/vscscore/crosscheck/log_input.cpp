@@ -1,8 +1,11 @@
 // The cross-check's Cabrillo adapter: byte-level, no string per line but the kept text.
 #include "log_input.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "cabrillo/qso_line.h"
+#include "cabrillo_lists.h"
 #include "cabrillo_reader.h"
 #include "scoring/band_plan.h"
 #include "scoring/ole_date.h"
@@ -72,6 +75,37 @@ int number(const char* begin, std::size_t size)
     return value;
 }
 
+// Phone as other loggers write it is PH; a mode lint rejects, other than the plug-in's own,
+// leaves the line unread.
+bool readMode(std::string& mode)
+{
+    if (mode == "SSB" || mode == "USB" || mode == "LSB") {
+        mode = "PH";
+    }
+    return matchList(*cabrilloList("QSO mode"), mode) != ListMatch::None ||
+           mode == cabrilloMode(std::string());
+}
+
+// kHz as written ("14025"), with a fraction ("14025.5"), or MHz with one ("14.025").
+bool readFrequency(const char* begin, const char* end, int32_t& kHz)
+{
+    const char* dot = static_cast<const char*>(std::memchr(begin, '.', end - begin));
+    const std::size_t whole = static_cast<std::size_t>((dot ? dot : end) - begin);
+    if (!digits(begin, whole) || whole > 9 ||
+        (dot != nullptr && !digits(dot + 1, static_cast<std::size_t>(end - dot - 1)))) {
+        return false;
+    }
+    kHz = number(begin, whole);
+    if (dot != nullptr && kHz < 1000) {
+        int fraction = 0;
+        for (int i = 1; i <= 3; ++i) {
+            fraction = fraction * 10 + (dot + i < end ? dot[i] - '0' : 0);
+        }
+        kHz = kHz * 1000 + fraction;
+    }
+    return true;
+}
+
 // Calls visit(number, begin, end) for each line, split by the one Cabrillo line splitter.
 template <typename Visit>
 void forEachLine(const std::string& bytes, Visit visit)
@@ -83,6 +117,16 @@ void forEachLine(const std::string& bytes, Visit visit)
             return;
         }
     }
+}
+
+// Lint's test: the categories that give a QSO line its 11th field.
+bool manyTransmitters(std::string_view tag, const std::string& value)
+{
+    const std::string name = upperText(tag.data(), tag.data() + tag.size());
+    return (name == "CATEGORY-OPERATOR" &&
+            matchList(*cabrilloList("transmitter ID operators"), value) == ListMatch::Current) ||
+           (name == "CATEGORY-TRANSMITTER" &&
+            matchList(*cabrilloList("transmitter ID transmitters"), value) == ListMatch::Current);
 }
 
 }  // namespace
@@ -157,6 +201,8 @@ void CabrilloLogReader::readQso(const char* begin, const char* end, uint32_t lin
 {
     QsoInput q;
     q.line = line;
+    q.notForCredit = begin[0] == 'X' || begin[0] == 'x';
+    begin += q.notForCredit ? 2 : 0;
     q.fieldsAt = static_cast<uint32_t>(log.fields.size());
     const std::size_t sent = rules_.sent.size();
     const std::size_t wanted = 4 + 1 + sent + 1 + rules_.received.size();
@@ -183,22 +229,28 @@ void CabrilloLogReader::readQso(const char* begin, const char* end, uint32_t lin
         log.qsos.push_back(q);
         return;
     }
-    // The last received field takes the rest of the line, as the plug-in writes it.
+    // The last received field takes the rest of the line, as the plug-in writes it, but for
+    // the transmitter ID of a log from more than one transmitter.
     const char* last = end;
     while (last > token[wanted - 1] && blank(last[-1])) {
         --last;
     }
-    tokenEnd[wanted - 1] = last;
-    const std::size_t freqSize = static_cast<std::size_t>(tokenEnd[0] - token[0]);
+    const char* rest = tokenEnd[wanted - 1];
+    while (rest < last && blank(*rest)) {
+        ++rest;
+    }
+    if (!transmitterColumn_ || rest == last || std::find_if(rest, last, blank) != last) {
+        tokenEnd[wanted - 1] = last;
+    }
     const bool timed = tokenEnd[2] - token[2] == 10 && tokenEnd[3] - token[3] == 4 &&
                        minuteOf(token[2], token[3], q.minute);
-    if (!digits(token[0], freqSize) || freqSize > 9 || !timed) {
+    std::string mode = upperText(token[1], tokenEnd[1]);
+    if (!readFrequency(token[0], tokenEnd[0], q.freqKHz) || !timed || !readMode(mode)) {
         log.qsos.push_back(q);
         return;
     }
-    q.freqKHz = number(token[0], freqSize);
     q.band = bandOf(q.freqKHz);
-    q.mode = names_.intern(upperText(token[1], tokenEnd[1]));
+    q.mode = names_.intern(mode);
     q.ownCall = names_.intern(upperText(token[4], tokenEnd[4]));
     q.call = names_.intern(upperText(token[5 + sent], tokenEnd[5 + sent]));
     for (std::size_t i = 0; i < sent; ++i) {
@@ -215,6 +267,7 @@ void CabrilloLogReader::readQso(const char* begin, const char* end, uint32_t lin
 bool CabrilloLogReader::read(const std::string& bytes, LogInput& log, std::string& why)
 {
     bool callsign = false;
+    transmitterColumn_ = false;
     // Reserved once: millions of lines must not be moved at every growth.
     std::size_t qsoTags = 0;
     for (std::size_t q = bytes.find("QSO:"); q != std::string::npos;
@@ -229,18 +282,20 @@ bool CabrilloLogReader::read(const std::string& bytes, LogInput& log, std::strin
             return true;
         }
         const std::string_view tag(at, static_cast<std::size_t>(colon - at));
-        if (tagIs(at, colon, "QSO")) {
+        if (tagIs(at, colon, "QSO") || tagIs(at, colon, "X-QSO")) {
             readQso(at, stop, line, log);
         } else if (tagIs(at, colon, "CALLSIGN")) {
             log.call = upperText(colon + 1, stop);
             log.call = trimmedValue(log.call.data(), log.call.data() + log.call.size());
             callsign = !log.call.empty();
-        } else if (tag.size() > 9 && upperText(at, at + 9) == "CATEGORY-") {
+        } else if ((tag.size() > 9 && upperText(at, at + 9) == "CATEGORY-") ||
+                   tagIs(at, colon, "CATEGORY")) {
             const std::string value = trimmedValue(colon + 1, stop);
+            const std::string folded = upperText(value.data(), value.data() + value.size());
             if (!value.empty()) {
-                log.categories += (log.categories.empty() ? "" : " ") +
-                                  upperText(value.data(), value.data() + value.size());
+                log.categories += (log.categories.empty() ? "" : " ") + folded;
             }
+            transmitterColumn_ = transmitterColumn_ || manyTransmitters(tag, folded);
         } else if (tagIs(at, colon, "CLAIMED-SCORE")) {
             const std::string value = trimmedValue(colon + 1, stop);
             log.claimedGiven = digits(value.data(), value.size()) && value.size() < 16;

@@ -17,8 +17,10 @@ public:
     // Lines end with CR LF, LF or CR; a UTF-8 byte-order mark is skipped; tags are read in
     // any case. A QSO line is its blank-separated fields: frequency, mode, date, time, the own
     // call and the Sent fields, the worked call and the Received fields; the last takes any
-    // rest. A line that does not read so is kept, not valid. False with the reason when the
-    // file has no CALLSIGN:.
+    // rest, but for the transmitter ID of a MULTI-OP or TWO-transmitter log. X-QSO: lines are
+    // read not for credit; SSB, USB and LSB are PH; a frequency may be decimal kHz or MHz. A
+    // line that does not read so is kept, not valid. False with the reason when the file has
+    // no CALLSIGN:.
     bool read(const std::string& bytes, LogInput& log, std::string& why);
 
 private:
@@ -32,6 +34,7 @@ private:
     std::string lastDate_;
     int32_t lastDay_ = 0;  // minutes of lastDate_ at 0000
     bool lastDateValid_ = false;
+    bool transmitterColumn_ = false;  // the log's categories give its lines an 11th field
 };
 
 // The texts of the lines with the given numbers (ascending), split as the reader splits them:
