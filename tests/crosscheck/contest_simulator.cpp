@@ -276,6 +276,79 @@ std::string utf16Of(const std::string& text)
     return out;
 }
 
+// Lines that are wrong in one log alone: phantoms, repeats, outside the period, garbled, a
+// mode lint rejects; and lines written not for credit.
+void addLoneErrors(Random& random, const SimulationSize& size, const std::vector<Station>& stations,
+                   std::unordered_set<std::string>& taken, std::unordered_set<uint64_t>& keys,
+                   std::unordered_map<uint64_t, std::vector<int32_t>>& pairTimes,
+                   SimulatedContest& contest)
+{
+    const double e = size.errorScale;
+    for (uint32_t a = 0; a < size.entrants; ++a) {
+        SimLog& log = contest.logs[a];
+        const std::size_t made = log.lines.size();
+        std::unordered_map<std::string, uint32_t> linesOf;
+        for (const SimLine& line : log.lines) {
+            ++linesOf[line.call];
+        }
+        for (std::size_t i = 0; i < made; ++i) {
+            const SimLine original = log.lines[i];
+            const double r = random.unit();
+            if (r < 0.005 * e) {
+                SimLine phantom = original;
+                phantom.truth = Verdict::Unique;
+                phantom.trueCall.clear();
+                const uint32_t b = random.below(size.entrants);
+                const uint8_t band = static_cast<uint8_t>(random.below(3));
+                bool clear = b != a && keys.insert(pairKey(a, b, band, true)).second;
+                for (int32_t t : pairTimes[pairKey(a, b, 0, false)]) {
+                    clear = clear && std::abs(t - phantom.minute) > 14;
+                }
+                if (clear) {
+                    phantom.call = stations[b].call;
+                    phantom.freqKHz = BandKHz[band] + 5;
+                    phantom.mode = "CW";
+                    phantom.truth = Verdict::NotInLog;
+                } else {
+                    phantom.call = newCall(random, taken);
+                }
+                log.lines.push_back(phantom);
+            } else if (r < 0.015 * e && counts(original.truth)) {
+                SimLine dupe = repeated(random, size, original, static_cast<uint32_t>(i));
+                if (dupe.minute < size.startMinute + static_cast<int32_t>(size.hours) * 60) {
+                    log.lines.push_back(dupe);
+                }
+            } else if (r < 0.018 * e) {
+                SimLine outside = original;
+                outside.minute = random.chance(0.5)
+                                     ? size.startMinute - 1 - static_cast<int32_t>(random.below(300))
+                                     : size.startMinute + static_cast<int32_t>(size.hours) * 60 +
+                                           static_cast<int32_t>(random.below(300));
+                outside.truth = Verdict::OutOfPeriod;
+                outside.trueCall.clear();
+                log.lines.push_back(outside);
+            } else if (r < 0.019 * e) {
+                SimLine garbled = original;
+                garbled.garbled = true;
+                garbled.truth = Verdict::Invalid;
+                garbled.trueCall.clear();
+                log.lines.push_back(garbled);
+            } else if (!log.form.plugin && r < 0.020 * e) {
+                SimLine bad = original;
+                bad.badMode = true;
+                bad.truth = Verdict::Invalid;
+                bad.trueCall.clear();
+                log.lines.push_back(bad);
+            } else if (!log.form.plugin && r < 0.023 * e && original.truth == Verdict::Ok &&
+                       linesOf[original.call] == 1) {
+                log.lines[i].notForCredit = true;
+            }
+        }
+        std::stable_sort(log.lines.begin(), log.lines.end(),
+                         [](const SimLine& x, const SimLine& y) { return x.minute < y.minute; });
+    }
+}
+
 }  // namespace
 
 int32_t simulatedStart()
@@ -496,70 +569,7 @@ SimulatedContest simulateContest(const SimulationSize& size)
             }
         }
     }
-    // Lines that are wrong in one log alone: phantoms, repeats, outside the period, garbled.
-    for (uint32_t a = 0; a < size.entrants; ++a) {
-        SimLog& log = contest.logs[a];
-        const std::size_t made = log.lines.size();
-        std::unordered_map<std::string, uint32_t> linesOf;
-        for (const SimLine& line : log.lines) {
-            ++linesOf[line.call];
-        }
-        for (std::size_t i = 0; i < made; ++i) {
-            const SimLine original = log.lines[i];
-            const double r = random.unit();
-            if (r < 0.005 * e) {
-                SimLine phantom = original;
-                phantom.truth = Verdict::Unique;
-                phantom.trueCall.clear();
-                const uint32_t b = random.below(size.entrants);
-                const uint8_t band = static_cast<uint8_t>(random.below(3));
-                bool clear = b != a && keys.insert(pairKey(a, b, band, true)).second;
-                for (int32_t t : pairTimes[pairKey(a, b, 0, false)]) {
-                    clear = clear && std::abs(t - phantom.minute) > 14;
-                }
-                if (clear) {
-                    phantom.call = stations[b].call;
-                    phantom.freqKHz = BandKHz[band] + 5;
-                    phantom.mode = "CW";
-                    phantom.truth = Verdict::NotInLog;
-                } else {
-                    phantom.call = newCall(random, taken);
-                }
-                log.lines.push_back(phantom);
-            } else if (r < 0.015 * e && counts(original.truth)) {
-                SimLine dupe = repeated(random, size, original, static_cast<uint32_t>(i));
-                if (dupe.minute < size.startMinute + static_cast<int32_t>(size.hours) * 60) {
-                    log.lines.push_back(dupe);
-                }
-            } else if (r < 0.018 * e) {
-                SimLine outside = original;
-                outside.minute = random.chance(0.5)
-                                     ? size.startMinute - 1 - static_cast<int32_t>(random.below(300))
-                                     : size.startMinute + static_cast<int32_t>(size.hours) * 60 +
-                                           static_cast<int32_t>(random.below(300));
-                outside.truth = Verdict::OutOfPeriod;
-                outside.trueCall.clear();
-                log.lines.push_back(outside);
-            } else if (r < 0.019 * e) {
-                SimLine garbled = original;
-                garbled.garbled = true;
-                garbled.truth = Verdict::Invalid;
-                garbled.trueCall.clear();
-                log.lines.push_back(garbled);
-            } else if (!log.form.plugin && r < 0.020 * e) {
-                SimLine bad = original;
-                bad.badMode = true;
-                bad.truth = Verdict::Invalid;
-                bad.trueCall.clear();
-                log.lines.push_back(bad);
-            } else if (!log.form.plugin && r < 0.023 * e && original.truth == Verdict::Ok &&
-                       linesOf[original.call] == 1) {
-                log.lines[i].notForCredit = true;
-            }
-        }
-        std::stable_sort(log.lines.begin(), log.lines.end(),
-                         [](const SimLine& x, const SimLine& y) { return x.minute < y.minute; });
-    }
+    addLoneErrors(random, size, stations, taken, keys, pairTimes, contest);
     return contest;
 }
 

@@ -42,6 +42,21 @@ for f in qsos.csv results.csv results.txt ubn/*; do
     check "same $f" cmp -s "out/$f" "ref/$f"
 done
 
+# A log saved as UTF-16 (what Windows Notepad calls "Unicode") is the same log.
+if command -v iconv >/dev/null; then
+    rm -rf wide outw
+    cp -r logs wide
+    first=$(ls logs | head -n 1)
+    iconv -f UTF-8 -t UTF-16 "logs/$first" >"wide/$first"
+    cc --date "2025-02-15 06:00" --out outw wide
+    expect_status 5 "a UTF-16 log"
+    # The reports name the files by their folder.
+    same_but_folder() { sed 's|wide/|logs/|g' "outw/$1" | cmp -s - "out/$1"; }
+    for f in qsos.csv results.csv $(cd out && ls ubn/*); do
+        check "UTF-16: same $f" same_but_folder "$f"
+    done
+fi
+
 # The same files checked by the native build: byte for byte the same results.
 if [ -n "${STATS_REFERENCE_DRIVER:-}" ]; then
     rm -rf ref

@@ -105,8 +105,10 @@ double pairWeight(const Unmatched& u, std::size_t l, const QsoInput& q, std::siz
     if (theirWeight <= 0.0 || (!mineBusted && !theirsBusted)) {
         return 0.0;
     }
-    const bool agree = exchangesAgree(u.values, u.checked, u.set.logs[l], q, u.set.logs[b], t);
-    // A miscopy into a call that sent a log, or on both sides at once, needs the exchanges.
+    // A miscopy into a call that sent a log, or on both sides at once, needs the exchanges
+    // to agree; with none checked nothing speaks for it.
+    const bool agree = !u.checked.empty() &&
+                       exchangesAgree(u.values, u.checked, u.set.logs[l], q, u.set.logs[b], t);
     const bool doubtful = (mineBusted && theirsBusted) || (mineBusted && u.sentLog(q.call)) ||
                           (theirsBusted && u.sentLog(t.call));
     if (doubtful && !agree) {
@@ -212,33 +214,27 @@ uint64_t sentKey(const Unmatched& u, const LogInput& log, const QsoInput& q)
     return hash;
 }
 
-// The exchange key of every line read in the period, and of the pending ones with their
-// places; whether the exchange carries information: most logs send more than one (serial
-// numbers), not one number of their own for every contact.
-bool gatherKeys(const Unmatched& u, const std::vector<int32_t>& offsets,
-                std::vector<uint64_t>& keys, std::vector<Keyed>& pending)
+bool readInPeriod(Verdict verdict)
 {
-    std::size_t longLogs = 0;     // with two lines or more
-    std::size_t changingLogs = 0;  // of those, the ones whose sent exchange changes
+    return verdict != Verdict::Invalid && verdict != Verdict::OutOfPeriod;
+}
+
+// Whether the exchange carries information: most logs of two lines or more send more than one
+// (serial numbers), not one number of their own for every contact.
+bool exchangeInforms(const Unmatched& u)
+{
+    std::size_t longLogs = 0;
+    std::size_t changingLogs = 0;
     for (uint32_t l = 0; l < u.set.logs.size() && !u.checked.empty(); ++l) {
-        if (!u.counting(u.callOf[l], l)) {
-            continue;
-        }
         const LogInput& log = u.set.logs[l];
         std::size_t read = 0;
         uint64_t firstSent = 0;
         bool changes = false;
-        for (uint32_t i = 0; i < u.lines[l].size(); ++i) {
-            const Verdict v = u.lines[l][i].verdict;
-            if (v == Verdict::Invalid || v == Verdict::OutOfPeriod) {
-                continue;
-            }
-            const uint64_t sent = sentKey(u, log, log.qsos[i]);
-            firstSent = read++ == 0 ? sent : firstSent;
-            changes = changes || sent != firstSent;
-            keys.push_back(exchangeKey(u, log, log.qsos[i], false));
-            if (v == Verdict::Pending) {
-                pending.push_back({keys.back(), l, i, log.qsos[i].minute - offsets[l]});
+        for (uint32_t i = 0; i < u.lines[l].size() && !changes; ++i) {
+            if (readInPeriod(u.lines[l][i].verdict)) {
+                const uint64_t sent = sentKey(u, log, log.qsos[i]);
+                firstSent = read++ == 0 ? sent : firstSent;
+                changes = sent != firstSent;
             }
         }
         longLogs += read >= 2 ? 1 : 0;
@@ -247,14 +243,38 @@ bool gatherKeys(const Unmatched& u, const std::vector<int32_t>& offsets,
     return changingLogs * 2 > longLogs;
 }
 
+// The exchange key of every line read in the period, and of the pending ones with their
+// places.
+void gatherKeys(const Unmatched& u, const std::vector<int32_t>& offsets,
+                std::vector<uint64_t>& keys, std::vector<Keyed>& pending)
+{
+    for (uint32_t l = 0; l < u.set.logs.size(); ++l) {
+        if (!u.counting(u.callOf[l], l)) {
+            continue;
+        }
+        const LogInput& log = u.set.logs[l];
+        for (uint32_t i = 0; i < u.lines[l].size(); ++i) {
+            const Verdict v = u.lines[l][i].verdict;
+            if (!readInPeriod(v)) {
+                continue;
+            }
+            keys.push_back(exchangeKey(u, log, log.qsos[i], false));
+            if (v == Verdict::Pending) {
+                pending.push_back({keys.back(), l, i, log.qsos[i].minute - offsets[l]});
+            }
+        }
+    }
+}
+
 // Lines whose exchanges agree as no other two lines' do are one contact, whatever the calls.
 void pairByExchange(Unmatched& u, const std::vector<int32_t>& offsets)
 {
-    std::vector<uint64_t> keys;
-    std::vector<Keyed> pending;
-    if (!gatherKeys(u, offsets, keys, pending)) {
+    if (!exchangeInforms(u)) {
         return;
     }
+    std::vector<uint64_t> keys;
+    std::vector<Keyed> pending;
+    gatherKeys(u, offsets, keys, pending);
     std::sort(keys.begin(), keys.end());
     std::sort(pending.begin(), pending.end());
     auto held = [&](uint64_t key) {
