@@ -167,6 +167,16 @@ NameId CabrilloLogReader::bandOf(int32_t kHz)
     return id;
 }
 
+NameId CabrilloLogReader::modeOf(const std::string& written)
+{
+    auto found = modes_.find(written);
+    if (found == modes_.end()) {
+        std::string mode = written;
+        found = modes_.emplace(written, readMode(mode) ? names_.intern(mode) : NoName).first;
+    }
+    return found->second;
+}
+
 bool CabrilloLogReader::minuteOf(const char* date, const char* time, int32_t& minute)
 {
     if (lastDate_.compare(0, std::string::npos, date, 10) != 0) {
@@ -244,13 +254,13 @@ void CabrilloLogReader::readQso(const char* begin, const char* end, uint32_t lin
     }
     const bool timed = tokenEnd[2] - token[2] == 10 && tokenEnd[3] - token[3] == 4 &&
                        minuteOf(token[2], token[3], q.minute);
-    std::string mode = upperText(token[1], tokenEnd[1]);
-    if (!readFrequency(token[0], tokenEnd[0], q.freqKHz) || !timed || !readMode(mode)) {
+    q.mode = modeOf(upperText(token[1], tokenEnd[1]));
+    if (!readFrequency(token[0], tokenEnd[0], q.freqKHz) || !timed || q.mode == NoName) {
+        q.mode = NoName;
         log.qsos.push_back(q);
         return;
     }
     q.band = bandOf(q.freqKHz);
-    q.mode = names_.intern(mode);
     q.ownCall = names_.intern(upperText(token[4], tokenEnd[4]));
     q.call = names_.intern(upperText(token[5 + sent], tokenEnd[5 + sent]));
     for (std::size_t i = 0; i < sent; ++i) {

@@ -25,12 +25,15 @@ public:
 
 private:
     NameId bandOf(int32_t kHz);
+    // The mode as read, or NoName where the line is not to be read.
+    NameId modeOf(const std::string& written);
     bool minuteOf(const char* date, const char* time, int32_t& minute);
     void readQso(const char* begin, const char* end, uint32_t number, LogInput& log);
 
     const CrosscheckRules& rules_;
     Names& names_;
     std::unordered_map<int32_t, NameId> bands_;
+    std::unordered_map<std::string, NameId> modes_;  // by the mode as written, upper case
     std::string lastDate_;
     int32_t lastDay_ = 0;  // minutes of lastDate_ at 0000
     bool lastDateValid_ = false;
