@@ -11,13 +11,49 @@ struct Group {
     uint32_t end;
 };
 
-// One pass over a group: each low line takes the closest pending high line in reach, only one
-// whose exchanges agree when agreeing is asked for.
-void matchGroup(const LogSet& set, const ContactPairs& pairs, const Group& group,
-                const std::vector<int32_t>& offsets, int32_t tolerance,
-                const std::vector<CheckedField>& checked, const FieldValues& values,
-                bool agreeing, std::vector<std::vector<LineResult>>& lines)
+struct Pass {
+    int32_t tolerance;
+    const std::vector<CheckedField>& checked;
+    const FieldValues& values;
+    bool agreeing;  // only lines whose exchanges agree
+};
+
+bool eligible(const LogSet& set, const PairEntry& low, const PairEntry& high, const Pass& pass)
 {
+    return !pass.agreeing ||
+           exchangesAgree(pass.values, pass.checked, set.logs[low.log],
+                          set.logs[low.log].qsos[low.qso], set.logs[high.log],
+                          set.logs[high.log].qsos[high.qso]);
+}
+
+// Whether a later low line than i, still pending, is closer to the high line (at corrected
+// time highWhen) than gap: then the high line is that one's, so that a repeat just before a
+// contact does not take its partner line.
+bool laterIsCloser(const LogSet& set, const ContactPairs& pairs, uint32_t i, uint32_t split,
+                   const PairEntry& high, int32_t highWhen, int32_t lowOffset, int32_t gap,
+                   const Pass& pass, const std::vector<std::vector<LineResult>>& lines)
+{
+    for (uint32_t k = i + 1; k < split; ++k) {
+        const PairEntry& later = pairs.entries[k];
+        const int32_t when = later.minute - lowOffset;
+        if (when >= highWhen + gap) {
+            return false;
+        }
+        if (lines[later.log][later.qso].verdict == Verdict::Pending &&
+            std::abs(highWhen - when) < gap && eligible(set, later, high, pass)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// One pass over a group: each low line takes the closest pending high line in reach, only one
+// whose exchanges agree when agreeing is asked for, unless a later low line is closer to it.
+void matchGroup(const LogSet& set, const ContactPairs& pairs, const Group& group,
+                const std::vector<int32_t>& offsets, const Pass& pass,
+                std::vector<std::vector<LineResult>>& lines)
+{
+    const int32_t tolerance = pass.tolerance;
     const int32_t lowOffset = offsets[pairs.entries[group.begin].log];
     const int32_t highOffset = offsets[pairs.entries[group.split].log];
     uint32_t first = group.split;  // the earliest high line that may still be in reach
@@ -41,9 +77,7 @@ void matchGroup(const LogSet& set, const ContactPairs& pairs, const Group& group
             if (lines[high.log][high.qso].verdict != Verdict::Pending || std::abs(gap) >= bestGap) {
                 continue;
             }
-            if (agreeing && !exchangesAgree(values, checked, set.logs[low.log],
-                                            set.logs[low.log].qsos[low.qso], set.logs[high.log],
-                                            set.logs[high.log].qsos[high.qso])) {
+            if (!eligible(set, low, high, pass)) {
                 continue;
             }
             best = static_cast<int32_t>(j);
@@ -53,6 +87,10 @@ void matchGroup(const LogSet& set, const ContactPairs& pairs, const Group& group
             continue;
         }
         const PairEntry& high = pairs.entries[static_cast<uint32_t>(best)];
+        if (laterIsCloser(set, pairs, i, group.split, high, high.minute - highOffset, lowOffset,
+                          bestGap, pass, lines)) {
+            continue;
+        }
         lines[low.log][low.qso] = {Verdict::Ok, static_cast<int32_t>(high.log),
                                    static_cast<int32_t>(high.qso), NoName};
         lines[high.log][high.qso] = {Verdict::Ok, static_cast<int32_t>(low.log),
@@ -76,7 +114,7 @@ void matchExact(const LogSet& set, const ContactPairs& pairs, const std::vector<
                 ++group.split;
             }
             if (group.split != group.begin && group.split != group.end) {
-                matchGroup(set, pairs, group, offsets, tolerance, checked, values, agreeing,
+                matchGroup(set, pairs, group, offsets, {tolerance, checked, values, agreeing},
                            lines);
             }
         }

@@ -9,7 +9,8 @@
 
 // Each pending line matched becomes ok with its partner line, and each line is matched at
 // most once: first the lines whose exchanges agree (so that of a partner's two lines of one
-// contact the right one is taken), then the rest; the closest in corrected time wins.
+// contact the right one is taken), then the rest; the closest in corrected time wins, on
+// either side.
 // offsets: minutes each log's clock was ahead.
 void matchExact(const LogSet& set, const ContactPairs& pairs, const std::vector<int32_t>& offsets,
                 const CrosscheckRules& rules, const FieldValues& values,
