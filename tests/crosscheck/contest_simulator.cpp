@@ -513,8 +513,10 @@ SimulatedContest simulateContest(const SimulationSize& size)
             }
         }
         if (exch) {
+            const uint32_t nr = a ? ev.nrB : ev.nrA;
+            const uint32_t last = a ? ev.lastB : ev.lastA;
             line.exchRcvd = size.serials
-                                ? miscopiedSerials(random, a ? ev.nrB : ev.nrA, a ? ev.lastB : ev.lastA)
+                                ? miscopiedSerials(random, nr, last)
                                 : std::to_string(stations[other].exch % 30 + 1 + random.below(5));
             line.truth = Verdict::BustedExchange;
         }

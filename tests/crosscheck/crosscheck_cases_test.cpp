@@ -65,6 +65,24 @@ LogSet contestOf(const std::vector<std::string>& logs, CrosscheckRules& rules)
     return set;
 }
 
+// "busted-call R1BB:3": the verdict, and as qsos.csv shows it the station and its line where
+// there is one.
+std::string judged(const LogSet& set, const LineResult& got)
+{
+    std::string partner;
+    const bool ownLine = got.verdict == Verdict::Dupe || got.verdict == Verdict::TooEarly;
+    if (got.partnerCall != NoName) {
+        partner = std::string(set.names.text(got.partnerCall));
+    } else if (got.partnerLog >= 0 && !ownLine) {
+        partner = set.logs[static_cast<std::size_t>(got.partnerLog)].call;
+    }
+    if (got.partnerQso >= 0 && !ownLine) {
+        const LogInput& log = set.logs[static_cast<std::size_t>(got.partnerLog)];
+        partner += ":" + std::to_string(log.qsos[static_cast<std::size_t>(got.partnerQso)].line);
+    }
+    return std::string(verdictName(got.verdict)) + " " + partner;
+}
+
 TEST(CrosscheckCases, EachRuleOnItsOwnContest)
 {
     const struct {
@@ -128,19 +146,7 @@ TEST(CrosscheckCases, EachRuleOnItsOwnContest)
         const LogSet set = contestOf(row.logs, rules);
         const CrosscheckResult result = crosscheck(set, rules);
         const LineResult& got = result.lines[row.log][row.qso];
-        // As qsos.csv shows it: the station, and its line where there is one.
-        std::string partner;
-        const bool ownLine = got.verdict == Verdict::Dupe || got.verdict == Verdict::TooEarly;
-        if (got.partnerCall != NoName) {
-            partner = std::string(set.names.text(got.partnerCall));
-        } else if (got.partnerLog >= 0 && !ownLine) {
-            partner = set.logs[static_cast<std::size_t>(got.partnerLog)].call;
-        }
-        if (got.partnerQso >= 0 && !ownLine) {
-            const LogInput& log = set.logs[static_cast<std::size_t>(got.partnerLog)];
-            partner += ":" + std::to_string(log.qsos[static_cast<std::size_t>(got.partnerQso)].line);
-        }
-        EXPECT_EQ(std::string(verdictName(got.verdict)) + " " + partner,
+        EXPECT_EQ(judged(set, got),
                   std::string(row.verdict) + " " + row.partner)
             << row.name;
     }
@@ -328,18 +334,7 @@ TEST(CrosscheckCases, EachWrittenFormAndEachPairingOnItsOwnContest)
         }
         const CrosscheckResult result = crosscheck(set, rules);
         const LineResult& got = result.lines[row.log][row.qso];
-        std::string partner;
-        const bool ownLine = got.verdict == Verdict::Dupe || got.verdict == Verdict::TooEarly;
-        if (got.partnerCall != NoName) {
-            partner = std::string(set.names.text(got.partnerCall));
-        } else if (got.partnerLog >= 0 && !ownLine) {
-            partner = set.logs[static_cast<std::size_t>(got.partnerLog)].call;
-        }
-        if (got.partnerQso >= 0 && !ownLine) {
-            const LogInput& log = set.logs[static_cast<std::size_t>(got.partnerLog)];
-            partner += ":" + std::to_string(log.qsos[static_cast<std::size_t>(got.partnerQso)].line);
-        }
-        EXPECT_EQ(std::string(verdictName(got.verdict)) + " " + partner,
+        EXPECT_EQ(judged(set, got),
                   std::string(row.verdict) + " " + row.partner)
             << row.name;
         if (row.score >= 0) {

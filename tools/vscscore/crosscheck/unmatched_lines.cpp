@@ -91,8 +91,8 @@ void gather(Unmatched& u, const std::vector<int32_t>& offsets, NearCallIndex& lo
     logCalls.finish();
 }
 
-// The weight of taking line t of log b for the contact of line q of log l, whose call
-// `heard` stands for b's; 0 where the evidence does not carry it.
+// The weight of taking line t of log b for the contact of line q of log l, q's call standing
+// for b's with heardWeight; 0 where the evidence does not carry it.
 double pairWeight(const Unmatched& u, std::size_t l, const QsoInput& q, std::size_t b,
                   const QsoInput& t, double heardWeight)
 {
@@ -117,7 +117,7 @@ double pairWeight(const Unmatched& u, std::size_t l, const QsoInput& q, std::siz
     return heardWeight * theirWeight * (agree ? 2.0 : 1.0);
 }
 
-// The best line of a log near in call and time for line w of log l, in candidate.
+// Into best: the line near in call and time, of the logs of the near calls, for line w of l.
 void bestNear(const Unmatched& u, std::size_t l, const Waiting& w, const std::vector<NameId>& near,
               int32_t tolerance, Candidate& best)
 {
