@@ -25,7 +25,8 @@ bool numberOf(std::string_view text, uint64_t& value)
 
 FieldValues::FieldValues(const Names& names) : values_(names.size() + 1)
 {
-    for (NameId id = 0; id <= names.size(); ++id) {
+    // size() counts the empty text too: every id is below it.
+    for (NameId id = 0; id < names.size(); ++id) {
         uint64_t number = 0;
         values_[id] = numberOf(names.text(id), number) ? (NumberBit | number) : id;
     }
