@@ -42,6 +42,21 @@ for f in qsos.csv results.csv results.txt ubn/*; do
     check "same $f" cmp -s "out/$f" "ref/$f"
 done
 
+# A log saved as UTF-16 (what Windows Notepad calls "Unicode") is the same log.
+if command -v iconv >/dev/null; then
+    rm -rf wide outw
+    cp -r logs wide
+    first=$(ls logs | head -n 1)
+    iconv -f UTF-8 -t UTF-16 "logs/$first" >"wide/$first"
+    cc --date "2025-02-15 06:00" --out outw wide
+    expect_status 5 "a UTF-16 log"
+    # The reports name the files by their folder.
+    same_but_folder() { sed 's|wide/|logs/|g' "outw/$1" | cmp -s - "out/$1"; }
+    for f in qsos.csv results.csv $(cd out && ls ubn/*); do
+        check "UTF-16: same $f" same_but_folder "$f"
+    done
+fi
+
 # The same files checked by the native build: byte for byte the same results.
 if [ -n "${STATS_REFERENCE_DRIVER:-}" ]; then
     rm -rf ref
@@ -137,6 +152,29 @@ Q1AA,6,unique,,
 Q2BB,4,ok,Q1AA,4
 Q3CC,4,ok,Q1AA,5" ]
 check "a point a contact" grep -q '^Q1AA,SINGLE-OP,,3,1,0,0,0,0,0,0,1,1,0,1,0,yes,2,0,2$' out3/results.csv
+
+# SameBandMode=5: a repeat 4 minutes later is a dupe, one 5 minutes later counts, and the
+# dupe just before it does not take its partner's line.
+printf '[Contest]\nStart=2025-03-01 12:00\nHours=4\n[Repeat]\nSameBandMode=5\n' >repeat.ini
+rm -rf repeat out5
+mkdir repeat
+{
+    printf 'START-OF-LOG: 3.0\r\nCALLSIGN: Q1AA\r\n'
+    line 1200 Q1AA 1 Q2BB 1; line 1204 Q1AA 1 Q2BB 1; line 1205 Q1AA 1 Q2BB 1
+    printf 'END-OF-LOG:\r\n'
+} >repeat/q1aa.log
+{
+    printf 'START-OF-LOG: 3.0\r\nCALLSIGN: Q2BB\r\n'
+    line 1200 Q2BB 1 Q1AA 1; line 1205 Q2BB 1 Q1AA 1; printf 'END-OF-LOG:\r\n'
+} >repeat/q2bb.log
+cc --rules repeat.ini --out out5 repeat
+expect_status 5 "a repeat window (lint: the plug-in's own rule refuses repeats)"
+check "the repeat window's edge" [ "$(cat out5/qsos.csv)" = "log,line,verdict,partner,partner_line
+Q1AA,3,ok,Q2BB,3
+Q1AA,4,dupe,,
+Q1AA,5,ok,Q2BB,4
+Q2BB,3,ok,Q1AA,3
+Q2BB,4,ok,Q1AA,5" ]
 
 # The plug-in's own export, as one entrant's file.
 mkdir exp

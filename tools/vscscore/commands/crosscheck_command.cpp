@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "cabrillo_input/utf16_text.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "cli/messages.h"
@@ -126,6 +127,12 @@ ReadCounts readLogs(const std::vector<std::string>& files, const CrosscheckRules
         std::string bytes;
         std::string why;
         if (!readLogFile(path, bytes, why)) {
+            note(notes, why, withGivenName(why, path));
+            ++counts.unreadable;
+            continue;
+        }
+        if (!decodeUtf16(bytes, why)) {
+            why = path + ": not read: " + why;
             note(notes, why, withGivenName(why, path));
             ++counts.unreadable;
             continue;

@@ -10,3 +10,8 @@ int fieldIndex(const std::vector<std::string>& fields, const std::string& name)
     }
     return -1;
 }
+
+unsigned sameBandWindow(unsigned countsAfter)
+{
+    return countsAfter > 0 ? countsAfter - 1 : 0;
+}

@@ -29,5 +29,9 @@ struct CrosscheckRules {
     unsigned penaltyBustedExchange = 0;
 };
 
+// The repeat judge's same-band window (refused while 0..window minutes apart) for a repeat
+// that counts again the given minutes later; one in the same minute never counts.
+unsigned sameBandWindow(unsigned countsAfter);
+
 // Index of name in fields, or -1.
 int fieldIndex(const std::vector<std::string>& fields, const std::string& name);

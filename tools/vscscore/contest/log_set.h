@@ -18,7 +18,7 @@ struct QsoInput {
     NameId call = NoName;   // the worked station
     uint32_t fieldsAt = 0;  // the sent, then the received fields in LogInput::fields
     bool valid = false;     // false: the line could not be read
-    bool notForCredit = false;  // an X-QSO line: evidence of a contact, never credit for it
+    bool notForCredit = false;  // an X-QSO: line: never scores, yet confirms the partner's
 };
 
 struct LogInput {

@@ -1,9 +1,11 @@
 // The cross-check's stages in order: each log alone, the clocks, exact matches, miscopied
-// calls and logless stations, the exchanges, the scores.
+// calls and logless stations, the exchanges, the repeats among the lines that count, the
+// scores.
 #include "crosscheck/crosscheck.h"
 
 #include "crosscheck/clock_offset.h"
 #include "crosscheck/contact_pairs.h"
+#include "crosscheck/field_values.h"
 #include "crosscheck/line_checks.h"
 #include "crosscheck/log_score.h"
 #include "crosscheck/matcher.h"
@@ -45,6 +47,7 @@ CrosscheckResult crosscheck(const LogSet& set, const CrosscheckRules& rules, Sta
     }
     tell(report, context, "checking lines", lineCount);
 
+    const FieldValues values(set.names);
     {
         const ContactPairs pairs = contactPairs(set, result.lines, logOf);
         std::vector<int32_t> offsets(logCount, 0);
@@ -57,11 +60,16 @@ CrosscheckResult crosscheck(const LogSet& set, const CrosscheckRules& rules, Sta
             }
         }
         tell(report, context, "matching", lineCount);
-        matchExact(pairs, offsets, rules.toleranceMinutes, result.lines);
+        matchExact(set, pairs, offsets, rules, values, result.lines);
         tell(report, context, "near calls", lineCount);
-        judgeUnmatched(set, rules, logOf, offsets, result.lines);
+        judgeUnmatched(set, rules, values, logOf, offsets, result.lines);
     }
-    checkExchanges(set, rules, result.lines);
+    checkExchanges(set, rules, values, result.lines);
+    for (std::size_t l = 0; l < logCount; ++l) {
+        if (result.superseded[l] < 0) {
+            judgeRepeats(set.logs[l], rules, result.lines[l]);
+        }
+    }
     tell(report, context, "scoring", lineCount);
     for (std::size_t l = 0; l < logCount; ++l) {
         if (result.superseded[l] < 0) {

@@ -3,9 +3,18 @@
 #include "crosscheck/line_checks.h"
 
 #include <algorithm>
-#include <numeric>
 
 #include "rules/repeat_index.h"
+
+namespace {
+
+bool counts(Verdict verdict)
+{
+    return verdict == Verdict::Ok || verdict == Verdict::BustedExchange ||
+           verdict == Verdict::NoLog || verdict == Verdict::Unique;
+}
+
+}  // namespace
 
 void checkLines(const LogInput& log, const CrosscheckRules& rules,
                 std::vector<LineResult>& lines)
@@ -14,15 +23,25 @@ void checkLines(const LogInput& log, const CrosscheckRules& rules,
     lines.assign(qsos.size(), LineResult());
     const int64_t start = rules.startMinute;
     const int64_t end = start + int64_t{rules.hours} * 60;
-    std::vector<uint32_t> order;
-    order.reserve(qsos.size());
     for (uint32_t i = 0; i < qsos.size(); ++i) {
         const QsoInput& q = qsos[i];
         if (!q.valid) {
             lines[i].verdict = Verdict::Invalid;
         } else if (rules.periodGiven && (q.minute < start || q.minute >= end)) {
             lines[i].verdict = Verdict::OutOfPeriod;
-        } else {
+        }
+    }
+}
+
+void judgeRepeats(const LogInput& log, const CrosscheckRules& rules,
+                  std::vector<LineResult>& lines)
+{
+    const std::vector<QsoInput>& qsos = log.qsos;
+    std::vector<uint32_t> order;
+    order.reserve(qsos.size());
+    for (uint32_t i = 0; i < qsos.size(); ++i) {
+        const Verdict v = lines[i].verdict;
+        if (v != Verdict::Invalid && v != Verdict::OutOfPeriod && !qsos[i].notForCredit) {
             order.push_back(i);
         }
     }
@@ -40,11 +59,11 @@ void checkLines(const LogInput& log, const CrosscheckRules& rules,
         }
         const uint64_t bandMode = uint64_t{q.band} << 32 | q.mode;
         const RepeatConflict conflict = counted.judge(bandMode, q.minute);
+        LineResult& line = lines[order[at]];
         if (conflict.found) {
-            LineResult& line = lines[order[at]];
-            line.verdict = conflict.verdict.tooEarly ? Verdict::TooEarly : Verdict::Dupe;
-            line.partnerQso = static_cast<int32_t>(conflict.earlier);
-        } else {
+            line = {conflict.verdict.tooEarly ? Verdict::TooEarly : Verdict::Dupe, -1,
+                    static_cast<int32_t>(conflict.earlier), NoName};
+        } else if (counts(line.verdict)) {
             counted.add(bandMode, true, q.minute, order[at]);
         }
     }

@@ -6,8 +6,13 @@
 
 #include "crosscheck/crosscheck.h"
 
-// Sets invalid, out-of-period, dupe and too-early; leaves every other line pending. A repeat
-// is judged against the earlier lines that count, in logged time order (file order on a tie),
-// by the product's own repeat judge; partnerQso names the earlier line.
+// Sets invalid and out-of-period; leaves every other line pending.
 void checkLines(const LogInput& log, const CrosscheckRules& rules,
                 std::vector<LineResult>& lines);
+
+// Once every line is matched and judged: dupe and too-early. A repeat is judged against the
+// earlier lines that count (ok, busted-exchange, no-log, unique; not a not-for-credit line), in
+// logged time order (file order on a tie), by the product's own repeat judge; partnerQso names
+// the earlier line.
+void judgeRepeats(const LogInput& log, const CrosscheckRules& rules,
+                  std::vector<LineResult>& lines);

@@ -25,6 +25,10 @@ LogTotals scoreLog(const LogSet& set, std::size_t log, const CrosscheckRules& ru
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const LineResult& line = lines[i];
         ++totals.counts[static_cast<int>(line.verdict)];
+        // A line its logger marked not for credit neither scores nor costs.
+        if (input.qsos[i].notForCredit) {
+            continue;
+        }
         const bool matched = line.partnerQso >= 0;
         if (line.verdict == Verdict::Ok && matched) {
             ++totals.confirmed;

@@ -34,12 +34,25 @@ uint64_t hashOf(std::string_view text, std::size_t skip)
     return hash ^ (hash >> 31);
 }
 
+// The call without a designator of up to three characters after its last slash ("/P",
+// "/M", "/QRP").
+std::string_view baseCall(std::string_view call)
+{
+    const std::size_t slash = call.rfind('/');
+    return slash != std::string_view::npos && slash > 0 && call.size() - slash <= 4
+               ? call.substr(0, slash)
+               : call;
+}
+
 }  // namespace
 
 double nearCallWeight(std::string_view heard, std::string_view real)
 {
     const std::size_t n = heard.size();
     const std::size_t m = real.size();
+    if (heard != real && n > 0 && m > 0 && baseCall(heard) == baseCall(real)) {
+        return 0.8;
+    }
     if (heard == real || (n > m + 1) || (m > n + 1) || n == 0 || m == 0) {
         return 0.0;
     }

@@ -9,7 +9,8 @@
 #include "contest/names.h"
 
 // 0 when the calls are equal or more than one change apart; otherwise a weight in (0, 1],
-// higher for the likelier miscopy (E for I, 5 for H, B for D, ...).
+// higher for the likelier miscopy (E for I, 5 for H, B for D, ...). A designator such as /P
+// dropped, added or changed is one change. The index below finds only the one-character ones.
 double nearCallWeight(std::string_view heard, std::string_view real);
 
 // Finds, among a set of calls, those one change from a given call, without comparing it with

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "cabrillo/qso_line.h"
+#include "cabrillo_input/cabrillo_lists.h"
 #include "cabrillo_input/cabrillo_reader.h"
 #include "cabrillo_input/qso_reading.h"
 #include "input/calendar_day.h"
@@ -29,6 +31,15 @@ bool tagIs(const char* begin, const char* colon, const char* tag)
         }
     }
     return true;
+}
+
+// Lint's test: the categories under which a QSO line carries a transmitter ID.
+bool manyTransmitters(const std::string& tag, const std::string& value)
+{
+    return (tag == "CATEGORY-OPERATOR" &&
+            matchList(*cabrilloList("transmitter ID operators"), value) == ListMatch::Current) ||
+           (tag == "CATEGORY-TRANSMITTER" &&
+            matchList(*cabrilloList("transmitter ID transmitters"), value) == ListMatch::Current);
 }
 
 // Calls visit(number, begin, end) for each line, split by the one Cabrillo line splitter.
@@ -119,14 +130,16 @@ void CabrilloLogReader::readQso(std::string_view value, uint32_t line, bool notF
     log.fields.resize(log.fields.size() + shape.sent + shape.received, NoName);
     const QsoWords words = splitQsoWords(value);
     // A transmitter ID, the last word, is no part of the exchange.
-    if (judgeWordCount(words.count, shape) == QsoWordCount::Wrong ||
+    const QsoWordCount count = judgeWordCount(words.count, shape);
+    if (count == QsoWordCount::Wrong ||
         !minuteOf(words.word[DateColumn], words.word[TimeColumn], q.minute) ||
         !bandOf(words.word[FrequencyColumn], q)) {
         log.qsos.push_back(q);
         return;
     }
     const QsoMode mode = readQsoMode(words.word[ModeColumn]);
-    if (!mode.known) {
+    // The plug-in's own mode for a contact of no known mode stays readable in its own logs.
+    if (!mode.known && mode.name != cabrilloMode(std::string())) {
         log.qsos.push_back(q);
         return;
     }
@@ -141,7 +154,26 @@ void CabrilloLogReader::readQso(std::string_view value, uint32_t line, bool notF
         log.fields[q.fieldsAt + shape.sent + i] = name(6 + shape.sent + i);
     }
     q.valid = true;
+    if (count == QsoWordCount::TransmitterId) {
+        const std::string_view last = words.word[words.count - 1];
+        extraWords_.push_back({log.qsos.size(), words.word[words.count - 2].data(),
+                               last.data() + last.size()});
+    }
     log.qsos.push_back(q);
+}
+
+void CabrilloLogReader::keepExtraWords(LogInput& log)
+{
+    if (!manyTransmitters_) {
+        const std::size_t lastField = rules_.sent.size() + rules_.received.size() - 1;
+        for (const ExtraWord& extra : extraWords_) {
+            const std::string_view rest(extra.lastField,
+                                        static_cast<std::size_t>(extra.end - extra.lastField));
+            log.fields[log.qsos[extra.qso].fieldsAt + lastField] = names_.intern(upper(rest));
+        }
+    }
+    extraWords_.clear();
+    manyTransmitters_ = false;
 }
 
 bool CabrilloLogReader::read(const std::string& bytes, LogInput& log, std::string& why)
@@ -169,11 +201,14 @@ bool CabrilloLogReader::read(const std::string& bytes, LogInput& log, std::strin
         } else if (tagIs(at, colon, "CALLSIGN")) {
             log.call = upper(trimmed(value));
             callsign = !log.call.empty();
-        } else if (tag.size() > 9 && upper(tag.substr(0, 9)) == "CATEGORY-") {
-            const std::string text = trimmed(value);
+        } else if ((tag.size() > 9 && upper(tag.substr(0, 9)) == "CATEGORY-") ||
+                   tagIs(at, colon, "CATEGORY")) {
+            // CATEGORY: is Cabrillo 2.0's one line for them all.
+            const std::string text = upper(trimmed(value));
             if (!text.empty()) {
-                log.categories += (log.categories.empty() ? "" : " ") + upper(text);
+                log.categories += (log.categories.empty() ? "" : " ") + text;
             }
+            manyTransmitters_ = manyTransmitters_ || manyTransmitters(upper(tag), text);
         } else if (tagIs(at, colon, "CLAIMED-SCORE")) {
             const std::string text = trimmed(value);
             log.claimedGiven = digitsOnly(text) && text.size() < 16;
@@ -181,6 +216,7 @@ bool CabrilloLogReader::read(const std::string& bytes, LogInput& log, std::strin
         }
         return true;
     });
+    keepExtraWords(log);
     if (!callsign) {
         why = "no CALLSIGN:";
         return false;

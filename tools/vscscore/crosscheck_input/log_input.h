@@ -13,9 +13,9 @@
 
 class CabrilloLogReader {
 public:
-    // With readsNotForCredit, X-QSO lines (a logger's "not for credit") are read too, marked
-    // so; without, they are left out as before the engine weighs them.
-    CabrilloLogReader(const CrosscheckRules& rules, Names& names, bool readsNotForCredit = false)
+    // X-QSO lines (a logger's "not for credit") are read too, marked so: they score nothing
+    // but confirm the partner's line. Without readsNotForCredit they are left out.
+    CabrilloLogReader(const CrosscheckRules& rules, Names& names, bool readsNotForCredit = true)
         : rules_(rules), names_(names), readsNotForCredit_(readsNotForCredit)
     {
     }
@@ -29,6 +29,7 @@ public:
     bool read(const std::string& bytes, LogInput& log, std::string& why);
 
 private:
+    void keepExtraWords(LogInput& log);
     struct KnownBand {
         bool read = false;
         int32_t kHz = 0;
@@ -43,6 +44,16 @@ private:
     const CrosscheckRules& rules_;
     Names& names_;
     bool readsNotForCredit_;
+    // Lines with one word more than their fields, and where their last received field ends
+    // should the log turn out to be from one transmitter: then, as lint reads such a log by
+    // ten fields, the extra word stays in the exchange.
+    struct ExtraWord {
+        std::size_t qso;
+        const char* lastField;
+        const char* end;
+    };
+    std::vector<ExtraWord> extraWords_;
+    bool manyTransmitters_ = false;  // the log's categories give its lines a transmitter ID
     std::unordered_map<int64_t, KnownBand> bands_;
     std::string lastDate_;
     int32_t lastDay_ = 0;  // minutes of lastDate_ at 0000

@@ -93,7 +93,7 @@ std::string take(const std::string& key, const std::string& value, CrosscheckRul
             rules.repeat.sameNever = true;
         } else if (wholeNumber(value, 0, 100000, number)) {
             rules.repeat.sameNever = false;
-            rules.repeat.sameMinutes = number;
+            rules.repeat.sameMinutes = sameBandWindow(number);
         } else {
             return "SameBandMode wants never or minutes";
         }

@@ -7,6 +7,7 @@
 #include "input/file_bytes.h"
 #include "platform/file_identity.h"
 #include "crosscheck_input/log_input.h"
+#include "cabrillo_input/utf16_text.h"
 
 void QuotedLines::fetch(const LogSet& set, const CrosscheckResult& result,
                         const std::vector<std::size_t>& logs, std::vector<std::string>& problems)
@@ -32,7 +33,7 @@ void QuotedLines::fetch(const LogSet& set, const CrosscheckResult& result,
             problems.push_back(path + " changed while being checked; its lines are not quoted");
             continue;
         }
-        if (!readFileBytes(path, bytes, why)) {
+        if (!readFileBytes(path, bytes, why) || !decodeUtf16(bytes, why)) {
             problems.push_back(why);
             continue;
         }
