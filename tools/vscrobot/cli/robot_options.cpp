@@ -5,7 +5,7 @@
 
 namespace {
 
-struct OptionSpec {
+struct OptionRow {
     const char* name;
     std::string RobotOptions::*target;
     const char* commands;  // blank-separated, each padded with blanks
@@ -13,7 +13,7 @@ struct OptionSpec {
 
 const char Contest[] = " serve submit publish ";
 
-const OptionSpec Specs[] = {
+const OptionRow OptionRows[] = {
     {"--data", &RobotOptions::data, " serve submit list export publish "},
     {"--rules", &RobotOptions::rules, Contest},
     {"--date", &RobotOptions::date, Contest},
@@ -26,19 +26,19 @@ const OptionSpec Specs[] = {
     {"--trusted-proxy", &RobotOptions::trustedProxy, " serve "},
 };
 
-const OptionSpec* findSpec(const std::string& name)
+const OptionRow* findOption(const std::string& name)
 {
-    for (const OptionSpec& spec : Specs) {
-        if (name == spec.name) {
-            return &spec;
+    for (const OptionRow& row : OptionRows) {
+        if (name == row.name) {
+            return &row;
         }
     }
     return nullptr;
 }
 
-bool takes(const OptionSpec& spec, const std::string& command)
+bool takes(const OptionRow& row, const std::string& command)
 {
-    return std::strstr(spec.commands, (" " + command + " ").c_str()) != nullptr;
+    return std::strstr(row.commands, (" " + command + " ").c_str()) != nullptr;
 }
 
 }  // namespace
@@ -66,17 +66,17 @@ std::string parseRobotOptions(int argc, char** argv, RobotOptions& options)
         }
         const std::size_t equals = element.find('=');
         const std::string name = element.substr(0, equals);
-        const OptionSpec* spec = findSpec(name);
-        if (spec == nullptr) {
+        const OptionRow* row = findOption(name);
+        if (row == nullptr) {
             return "unknown option " + element;
         }
-        if (!options.command.empty() && !takes(*spec, options.command)) {
+        if (!options.command.empty() && !takes(*row, options.command)) {
             return options.command + " does not take " + name;
         }
         if (equals != std::string::npos) {
-            options.*(spec->target) = element.substr(equals + 1);
+            options.*(row->target) = element.substr(equals + 1);
         } else if (i + 1 < argc) {
-            options.*(spec->target) = argv[++i];
+            options.*(row->target) = argv[++i];
         } else {
             return name + " needs a value";
         }
