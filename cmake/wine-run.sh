@@ -108,6 +108,19 @@ start() {
                 >/dev/null 2>&1 9>&-
             wineserver -w
         fi
+        # A test run draws nothing: Wine's null graphics driver keeps every window, dialog and
+        # message box real but leaves the X server out of every program's start, a good part
+        # of its time. A run that shows its windows (show-dialog.sh, a program run on its own)
+        # draws on the display.
+        graphics=$(sed -n 's/^"Graphics"="\(.*\)"$/\1/p' "$prefix/user.reg")
+        if [ -n "$keeper" ] && [ "$graphics" != null ]; then
+            wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f \
+                >/dev/null 2>&1 9>&-
+            wineserver -w
+        elif [ -z "$keeper" ] && [ -n "$graphics" ]; then
+            wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1 9>&-
+            wineserver -w
+        fi
         session_running || start_display
         # Nothing started here may keep the lock (descriptor 9) once this block ends.
         # One wineserver for the whole run, instead of one started by every program; a server
