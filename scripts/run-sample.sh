@@ -37,12 +37,13 @@ run_sample() {
 echo "== native: build/native/vscscore with libStats.so"
 run_sample "$out/native" "$root/build/native/vscscore"
 echo
-if sh cmake/wine-run.sh --probe 2>/dev/null; then
+if why=$(sh cmake/wine-run.sh --probe 2>&1); then
     echo "== Windows: build/windows/vscscore.exe with Stats.dll under Wine"
     run_sample "$out/windows" sh "$root/cmake/wine-run.sh" "$root/build/windows/vscscore.exe"
 else
-    echo "== Windows: this machine cannot run 32-bit programs, so Stats.dll cannot run here;"
-    echo "== the same sources built for 64-bit Windows (build/windows64), under 64-bit Wine"
+    reason=${why#*(}
+    echo "== Windows: 32-bit Wine cannot run here (${reason%%)*}), so Stats.dll cannot run"
+    echo "== here; the same sources built for 64-bit Windows (build/windows64), under 64-bit Wine"
     sh scripts/build.sh windows64 >/dev/null
     run_sample "$out/windows" sh "$root/cmake/wine-run.sh" --win64 \
         "$root/build/windows64/vscscore.exe"
