@@ -1,7 +1,7 @@
 #!/bin/sh
 # The Windows ZIP as a user unpacks it: the files and their checksums, README.txt in CR LF,
 # the version resources of Stats.dll and vscscore.exe, then vscscore.exe scoring the sample
-# under 32-bit Wine (skipped, status 77, where this machine cannot run 32-bit programs).
+# under 32-bit Wine (skipped, status 77, where 32-bit Wine cannot run here).
 # Usage: zip_unpacked.sh ARCHIVE.zip VERSION EXPECTED-SUMMARY WINDRES WINE-RUN
 set -u
 zip=$1 version=$2 expected=$3 windres=$4 wine_run=$5
