@@ -11,6 +11,7 @@ set(ROBOT ${TOOLS}/vscrobot)
 # taken, from the form or a mail), store (SQLite), web (HTTP and the pages). Included by
 # "vscrobot/FOLDER/NAME.h"; the driver's pieces by their own folders.
 add_library(robot_logic STATIC
+    ${ROBOT}/cli/robot_commands.cpp
     ${ROBOT}/cli/robot_options.cpp
     ${ROBOT}/cli/robot_say.cpp
     ${ROBOT}/intake/log_check.cpp

@@ -17,3 +17,7 @@ enum RobotStatus {
     RobotRefused = 5,
     RobotStoreFailed = 75,  // EX_TEMPFAIL: a mail server keeps the message and tries again
 };
+
+class LogStore;
+// Opens the data folder's store; false after saying why not.
+bool openStore(const RobotOptions& options, LogStore& store);

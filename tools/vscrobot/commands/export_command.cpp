@@ -12,11 +12,10 @@ int exportCommand(const RobotOptions& options)
         return RobotUsage;
     }
     LogStore store;
-    std::string why;
-    if (!store.open(options.data, why)) {
-        robotSay(why);
+    if (!openStore(options, store)) {
         return RobotStoreFailed;
     }
+    std::string why;
     std::size_t written = 0;
     why = exportLogs(store, options.operands[0], written);
     if (!why.empty()) {

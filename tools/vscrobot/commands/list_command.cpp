@@ -13,11 +13,10 @@ int listCommand(const RobotOptions& options)
         return RobotUsage;
     }
     LogStore store;
-    std::string why;
-    if (!store.open(options.data, why)) {
-        robotSay(why);
+    if (!openStore(options, store)) {
         return RobotStoreFailed;
     }
+    std::string why;
     std::vector<StoredLog> logs;
     if (!store.counting(false, logs, why)) {
         robotSay(why);

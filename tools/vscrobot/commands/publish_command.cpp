@@ -44,11 +44,10 @@ int publishCommand(const RobotOptions& options)
         return RobotUsage;
     }
     LogStore store;
-    std::string why;
-    if (!store.open(options.data, why)) {
-        robotSay(why);
+    if (!openStore(options, store)) {
         return RobotStoreFailed;
     }
+    std::string why;
     const std::string logs = options.data + "/published-logs";
     std::size_t written = 0;
     if (!clearFolder(logs, why) || !(why = exportLogs(store, logs, written)).empty()) {

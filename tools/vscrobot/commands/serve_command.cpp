@@ -52,11 +52,10 @@ int serveCommand(const RobotOptions& options)
         return RobotUsage;
     }
     LogStore store;
-    std::string why;
-    if (!store.open(options.data, why)) {
-        robotSay(why);
+    if (!openStore(options, store)) {
         return RobotStoreFailed;
     }
+    std::string why;
     // Blocked before the server's threads start, so they inherit the mask and only this
     // thread takes the signals. A shell starts a background job with SIGINT ignored, and
     // whether an ignored signal stays pending is left open by POSIX: the default goes back

@@ -74,8 +74,7 @@ int submitCommand(const RobotOptions& options)
         return refuse("Refused: " + why + "; nothing was stored.\n");
     }
     LogStore store;
-    if (!store.open(options.data, why)) {
-        robotSay(why);
+    if (!openStore(options, store)) {
         return RobotStoreFailed;
     }
     const Submission s = submitLog(store, log, contest.period, "mail", now);
