@@ -18,17 +18,22 @@
 # skipped, with the reason and status 77, never passed or failed; this script does so itself
 # when it finds LD_PRELOAD set.
 set -eu
-here=$(cd "$(dirname "$0")" && pwd)
 if [ "${1:-}" = --win64 ]; then
     shift
     arch=win64 loader=/usr/lib/wine/wine64 build=windows64
 else
     arch=win32 loader=/usr/lib/wine/wine build=windows
 fi
-prefix=${STATS_WINEPREFIX:-$here/../build/$build/wineprefix}
+# A test run starts a hundred programs or so through here: the run path forks nothing it can
+# do without (the default prefix is worked out only when none is given).
+prefix=${STATS_WINEPREFIX:-$(cd "$(dirname "$0")/.." && pwd)/build/$build/wineprefix}
+# Wine's menu builder would write menu entries for the prefix's programs into the user's home,
+# outside the build tree, at every start of the prefix.
 export WINEPREFIX="$prefix" WINEARCH=$arch WINELOADER=$loader WINEDEBUG=-all \
-    WINEDLLOVERRIDES="mscoree,mshtml="
-session=$prefix.session  # line 1: the display, line 2: the pid of its Xvfb
+    WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+# Line 1: the display (none in a test run, which draws nothing); line 2: the pid of what holds
+# the session, the display's Xvfb or the test run's desktop keeper.
+session=$prefix.session
 
 wine() {
     "$loader" "$@"
@@ -56,8 +61,14 @@ probe() {
     exit 1
 }
 
+# Sets display and holder from the session file.
+read_session() {
+    display= holder=
+    [ -f "$session" ] && { read -r display && read -r holder; } <"$session"
+}
+
 session_running() {
-    [ -f "$session" ] && kill -0 "$(sed -n 2p "$session")" 2>/dev/null
+    read_session && kill -0 "$holder" 2>/dev/null
 }
 
 start_display() {
@@ -77,6 +88,26 @@ start_display() {
     done
     printf ':%s\n%s\n' "$(tr -d '\n' <"$numberfile")" "$pid" >"$session"
     rm -f "$numberfile"
+}
+
+# Starts the keeper (exec'd: no shell may stand between it and the run) and waits until it
+# holds the desktop; it names a file of the prefix's folder once it does.
+start_keeper() {
+    ready=$prefix.ready
+    rm -f "$ready"
+    (cd "$(dirname "$prefix")" && exec "$loader" "$keeper" "${ready##*/}") \
+        </dev/null >/dev/null 2>&1 9>&- &
+    printf '\n%s\n' "$!" >"$session"
+    tries=0
+    while [ ! -e "$ready" ]; do
+        tries=$((tries + 1))
+        if [ "$tries" -gt 600 ] || ! kill -0 "$!" 2>/dev/null; then
+            echo "wine-run: $keeper did not bring up Wine's desktop" >&2
+            exit 1
+        fi
+        sleep 0.05
+    done
+    rm -f "$ready"
 }
 
 start() {
@@ -121,7 +152,15 @@ start() {
             wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1 9>&-
             wineserver -w
         fi
-        session_running || start_display
+        if [ -n "$keeper" ]; then
+            # No display: nothing is drawn, and Xvfb's start is saved.
+            if read_session; then
+                kill "$holder" 2>/dev/null || true
+            fi
+            printf '\n\n' >"$session"
+        else
+            session_running || start_display
+        fi
         # Nothing started here may keep the lock (descriptor 9) once this block ends.
         # One wineserver for the whole run, instead of one started by every program; a server
         # left from the set-up above or from an earlier run makes way for it.
@@ -131,19 +170,19 @@ start() {
         # The first program brings up Wine's own services and desktop, which outlive it holding
         # its output open and keep the display it found; started here, they hold nothing a test
         # reads, and windows go to this run's display.
-        DISPLAY=$(sed -n 1p "$session")
-        export DISPLAY
+        read_session
+        export DISPLAY="$display"
         wine reg query 'HKCU\Software\Wine' </dev/null >/dev/null 2>&1 9>&- || true
         if [ -n "$keeper" ]; then
-            "$loader" "$keeper" </dev/null >/dev/null 2>&1 9>&- &
+            start_keeper
         fi
     ) 9>"$prefix.lock"
 }
 
 stop() {
     wineserver -k >/dev/null 2>&1 || true
-    if [ -f "$session" ]; then
-        kill "$(sed -n 2p "$session")" 2>/dev/null || true
+    if read_session; then
+        kill "$holder" 2>/dev/null || true
         rm -f "$session"
     fi
 }
@@ -169,9 +208,9 @@ case ${1:-} in
             keeper=""
             start
             started_here=1
+            read_session
         fi
-        DISPLAY=$(sed -n 1p "$session")
-        export DISPLAY
+        export DISPLAY="$display"
         status=0
         wine "$@" || status=$?
         [ "$started_here" -eq 0 ] || stop
