@@ -85,8 +85,6 @@ fi
 
 vsc report --off-time 0 "$sample"
 expect_status 2 "--off-time 0"
-vsc score --html x.html "$sample"
-expect_status 2 "--html with score"
 vsc report --html no-such-folder/page.html "$sample"
 expect_status 5 "page not written"
 grep -q 'cannot write no-such-folder/page.html' stderr.txt ||
