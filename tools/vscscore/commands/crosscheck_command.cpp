@@ -223,11 +223,6 @@ bool openFiles(const Options& options, std::vector<std::string>& files,
         return false;
     }
     problem = out.open(files);
-    if (problem.empty() && options.site && !makeFolder(out.pathOf("log"), problem)) {
-        say(problem);
-        status = Errors;
-        return false;
-    }
     if (!problem.empty()) {
         status = usage(problem);
         return false;
@@ -425,7 +420,11 @@ int crosscheckContest(const Options& options)
         say("nothing written");
         return UsageError;
     }
-    std::string problem;
+    std::string problem = out.makeSubfolders(options.site);
+    if (!problem.empty()) {
+        say(problem);
+        return Errors;
+    }
     const std::size_t unwritten = writeOutputs(
         out, plan, Checked{set, result, rules, order, quoted}, options.site, problem);
     if (!problem.empty()) {

@@ -43,9 +43,6 @@ std::string OutputFolder::open(const std::vector<std::string>& inputs)
                    "give another --out";
         }
     }
-    if (!makeFolder(pathOf("ubn"), error)) {
-        return error;
-    }
     const FileIdentity folder = fileIdentity(path_);
     const FileIdentity ubn = fileIdentity(pathOf("ubn"));
     for (const std::string& input : inputs) {
@@ -72,6 +69,17 @@ std::string OutputFolder::open(const std::vector<std::string>& inputs)
     while (lines >> w.size >> w.modified && std::getline(lines, w.name)) {
         w.name.erase(0, 1);
         before_[w.name] = w;
+    }
+    return std::string();
+}
+
+std::string OutputFolder::makeSubfolders(bool site)
+{
+    std::string error;
+    for (const char* sub : {"ubn", "log"}) {
+        if ((site || std::string(sub) == "ubn") && !makeFolder(pathOf(sub), error)) {
+            return error;
+        }
     }
     return std::string();
 }

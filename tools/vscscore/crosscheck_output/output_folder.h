@@ -10,9 +10,12 @@ class OutputFolder {
 public:
     explicit OutputFolder(std::string path) : path_(std::move(path)) {}
 
-    // Makes the folder (and ubn/) and refuses one that holds any of the inputs, or whose ubn/
-    // or log/ is a link. Empty, or why.
+    // Makes the folder and refuses one that holds any of the inputs, or whose ubn/ or log/ is
+    // a link. Empty, or why.
     std::string open(const std::vector<std::string>& inputs);
+    // Makes ubn/ (and log/ for the site) once nothing is refused, so that a refused run
+    // leaves no folder behind. Empty, or why.
+    std::string makeSubfolders(bool site);
     // Why a name (relative, "/"-separated) may not be written: a link, an existing file this
     // command did not write, or one changed since. Empty when it may.
     std::string refusal(const std::string& name) const;
