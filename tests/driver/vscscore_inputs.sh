@@ -144,10 +144,7 @@ cmp -s Q9VSC.cbr kept.cbr && cmp -s Plugins/VESTAR.ini kept.ini || {
 vsc --call Q9VSC --date 2025-02-15 score unreadable.adi
 check "no record readable, a date given" 3 err \
     "vscscore: unreadable.adi: no contact could be read, 1 record skipped; nothing is scored or written"
-
-fresh edited
-record Q1TTT 0605 40m 7.025 CW >log.adi
-vsc --call Q9VSC export log.adi
+# The file kept above, edited by hand and exported over.
 printf 'SOAPBOX: by hand\r\n' >>Q9VSC.cbr && cp Q9VSC.cbr edited.cbr
 vsc --call Q9VSC export log.adi
 check "a re-export over an edited file" 0 err \
