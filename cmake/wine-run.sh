@@ -71,21 +71,27 @@ session_running() {
     read_session && kill -0 "$holder" 2>/dev/null
 }
 
+# await TEST FILE PID TRIES WHY: waits, a twentieth of a second a try, until [ TEST FILE ]
+# holds; fails with WHY once PID has ended or after TRIES tries.
+await() {
+    tries=0
+    while [ ! "$1" "$2" ]; do
+        tries=$((tries + 1))
+        if [ "$tries" -gt "$4" ] || ! kill -0 "$3" 2>/dev/null; then
+            echo "wine-run: $5" >&2
+            exit 1
+        fi
+        sleep 0.05
+    done
+}
+
 start_display() {
     numberfile=$prefix.display
     rm -f "$numberfile"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberfile" </dev/null \
         >/dev/null 2>&1 9>&- &
     pid=$!
-    tries=0
-    while [ ! -s "$numberfile" ]; do
-        tries=$((tries + 1))
-        if [ "$tries" -gt 200 ] || ! kill -0 "$pid" 2>/dev/null; then
-            echo "wine-run: Xvfb did not start" >&2
-            exit 1
-        fi
-        sleep 0.05
-    done
+    await -s "$numberfile" "$pid" 200 "Xvfb did not start"
     printf ':%s\n%s\n' "$(tr -d '\n' <"$numberfile")" "$pid" >"$session"
     rm -f "$numberfile"
 }
@@ -98,15 +104,7 @@ start_keeper() {
     (cd "$(dirname "$prefix")" && exec "$loader" "$keeper" "${ready##*/}") \
         </dev/null >/dev/null 2>&1 9>&- &
     printf '\n%s\n' "$!" >"$session"
-    tries=0
-    while [ ! -e "$ready" ]; do
-        tries=$((tries + 1))
-        if [ "$tries" -gt 600 ] || ! kill -0 "$!" 2>/dev/null; then
-            echo "wine-run: $keeper did not bring up Wine's desktop" >&2
-            exit 1
-        fi
-        sleep 0.05
-    done
+    await -e "$ready" "$!" 600 "$keeper did not bring up Wine's desktop"
     rm -f "$ready"
 }
 
