@@ -295,6 +295,18 @@ if(NOT WIN32)
     include(${PROJECT_SOURCE_DIR}/cmake/robot_tests.cmake)
 endif()
 
+if(WIN32)
+    # The plug-in finds the host's object in the running object table, which every program of
+    # the run's wineserver shares. While library_tests has its stand-in host registered there,
+    # no other test may run the plug-in: its texts would reach that stand-in. Each of those
+    # takes one of the table's two slots (cmake/wine-resources.json, named by the test
+    # presets), library_tests both; the tests that never run the plug-in take none.
+    set_tests_properties(library_tests PROPERTIES RESOURCE_GROUPS "host_object:2")
+    set_tests_properties(unit_tests wine_tests check_call_tests vscscore_sample vscscore_export
+                         vscscore_inputs vscscore_lint vscscore_report vscscore_crosscheck
+                         PROPERTIES RESOURCE_GROUPS "host_object:1")
+endif()
+
 get_property(TEST_FOLDERS GLOBAL PROPERTY STATS_TEST_FOLDERS)
 list(JOIN TEST_FOLDERS "|" TEST_FOLDERS)
 add_test(NAME test_folders
