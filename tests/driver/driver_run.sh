@@ -16,7 +16,10 @@ drive() {
 vsc() { drive $emulator "$driver" --library "$library" "$@"; }
 
 expect_status() {
-    [ "$status" -eq "$1" ] || { echo "FAIL ($2): exit status $status, expected $1"; fail=1; }
+    [ "$status" -eq "$1" ] && return
+    echo "FAIL ($2): exit status $status, expected $1; it said:"
+    printf '%s\n' "$err" | head -n 20
+    fail=1
 }
 expect_output() {
     if [ "$out" != "$2" ]; then
