@@ -2,9 +2,10 @@
 # Runs Windows programs under Wine, in a prefix private to the build tree: 32-bit Wine, or
 # 64-bit Wine with a first argument --win64.
 #   wine-run.sh PROGRAM [ARGS...]   run one program (starting and stopping Wine if need be)
-#   wine-run.sh --start [KEEPER]    make the prefix if needed; start a display and a wineserver
-#                                   that stay up for a whole test run, and the Windows program
-#                                   KEEPER, which holds Wine's desktop open until --stop
+#   wine-run.sh --start [KEEPER]    make the prefix if needed; start a wineserver that stays
+#                                   up for a whole run, and either the Windows program KEEPER,
+#                                   which holds Wine's desktop open until --stop in a test run
+#                                   that draws nothing, or a display to draw on
 #   wine-run.sh --stop              stop them
 #   wine-run.sh --probe             only check that this machine can run 32-bit programs
 # The prefix is $STATS_WINEPREFIX, by default build/windows/wineprefix (or build/windows64/...)
