@@ -76,10 +76,8 @@ std::string OutputFolder::open(const std::vector<std::string>& inputs)
 std::string OutputFolder::makeSubfolders(bool site)
 {
     std::string error;
-    for (const char* sub : {"ubn", "log"}) {
-        if ((site || std::string(sub) == "ubn") && !makeFolder(pathOf(sub), error)) {
-            return error;
-        }
+    if (!makeFolder(pathOf("ubn"), error) || (site && !makeFolder(pathOf("log"), error))) {
+        return error;
     }
     return std::string();
 }
